@@ -1,0 +1,153 @@
+#include "Ziehungsdatei.h"
+
+#include <QDate>
+
+namespace Ziehungsdatei {
+namespace {
+
+QString zweistellig(int wert) { return QStringLiteral("%1").arg(wert, 2, 10, QLatin1Char('0')); }
+
+// The number that the characters of `text` spell, or -1 unless they are all digits.
+int ziffernWert(const QString &text)
+{
+    if (text.isEmpty())
+        return -1;
+    int wert = 0;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return -1;
+        wert = wert * 10 + (c.unicode() - '0');
+    }
+    return wert;
+}
+
+bool speicherbar(int jahr, int runde)
+{
+    return jahr >= 1980 && jahr <= 2235 && jahr != 2222 && runde >= 0 && runde <= 255 &&
+           runde != 242;
+}
+
+} // namespace
+
+std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
+{
+    if (zeile.size() != ZeilenLaenge)
+        return std::nullopt;
+    auto wert = [&](int byte) { return 255 - quint8(zeile.at(byte - 1)); };
+
+    const int jahr = 2235 - quint8(zeile.at(0));
+    const int monat = wert(2);
+    const int tag = wert(3);
+    const int runde = wert(4);
+    if (!QDate::isValid(jahr, monat, tag) || !speicherbar(jahr, runde))
+        return std::nullopt;
+
+    QString text = zweistellig(tag) + QLatin1Char('.') + zweistellig(monat) + QLatin1Char('.') +
+                   QString::number(jahr) + QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
+    for (int j = 1; j <= 7; ++j) {
+        if (wert(4 + j) > 99)
+            return std::nullopt;
+        text += zweistellig(wert(4 + j));
+    }
+    if (zeile.endsWith("   ")) {
+        text += QStringLiteral("      ");
+    } else {
+        for (int k = 1; k <= 3; ++k) {
+            if (wert(11 + k) > 99)
+                return std::nullopt;
+            text += zweistellig(wert(11 + k));
+        }
+    }
+    return Ziehungssatz(text);
+}
+
+std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz)
+{
+    if (satz.text().size() != Ziehungssatz::Laenge || satz.mid(3, 1) != QLatin1String(".") ||
+        satz.mid(6, 1) != QLatin1String("."))
+        return std::nullopt;
+    const int tag = ziffernWert(satz.mid(1, 2));
+    const int monat = ziffernWert(satz.mid(4, 2));
+    const int jahr = ziffernWert(satz.mid(7, 4));
+    const int runde = ziffernWert(satz.mid(11, 3));
+    if (!QDate::isValid(jahr, monat, tag) || !speicherbar(jahr, runde))
+        return std::nullopt;
+
+    QByteArray zeile;
+    zeile.reserve(ZeilenLaenge);
+    zeile += char(2235 - jahr);
+    zeile += char(255 - monat);
+    zeile += char(255 - tag);
+    zeile += char(255 - runde);
+    for (int j = 1; j <= 7; ++j) {
+        const int feld = ziffernWert(satz.ZahlText(j));
+        if (feld < 0)
+            return std::nullopt;
+        zeile += char(255 - feld);
+    }
+    if (!satz.HatJoker()) {
+        zeile += "   ";
+    } else {
+        for (int k = 1; k <= 3; ++k) {
+            const int paar = ziffernWert(satz.mid(26 + 2 * k, 2));
+            if (paar < 0)
+                return std::nullopt;
+            zeile += char(255 - paar);
+        }
+    }
+    return zeile;
+}
+
+Inhalt DateiLesen(const QByteArray &bytes)
+{
+    Inhalt inhalt;
+    QList<QByteArray> zeilen;
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        if (bytes.at(i) == '\r' && bytes.at(i + 1) == '\n') {
+            zeilen.append(bytes.mid(anfang, i - anfang));
+            anfang = i + 2;
+            ++i;
+        }
+    }
+    if (anfang < bytes.size())
+        zeilen.append(bytes.mid(anfang));
+    while (!zeilen.isEmpty() && zeilen.last().isEmpty())
+        zeilen.removeLast();
+
+    if (zeilen.size() > Modul1::MaxZiehungen) {
+        inhalt.ergebnis.art = Leseergebnis::Art::ZuViele;
+        return inhalt;
+    }
+    inhalt.saetze.reserve(zeilen.size());
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        const auto satz = ZeileLesen(zeilen.at(i));
+        if (!satz) {
+            inhalt.ergebnis.art = Leseergebnis::Art::Fehlerhaft;
+            inhalt.ergebnis.zeile = int(i) + 1;
+            inhalt.saetze.clear();
+            return inhalt;
+        }
+        inhalt.saetze.append(*satz);
+    }
+    return inhalt;
+}
+
+std::optional<QByteArray> DateiSchreiben(const QList<Ziehungssatz> &ziehungen, int *abgelehnt)
+{
+    QByteArray bytes;
+    bytes.reserve((ziehungen.size() - 1) * (ZeilenLaenge + 2));
+    for (qsizetype i = 1; i < ziehungen.size(); ++i) {
+        const auto zeile = ZeileSchreiben(ziehungen.at(i));
+        if (!zeile) {
+            if (abgelehnt)
+                *abgelehnt = int(i);
+            return std::nullopt;
+        }
+        bytes += *zeile;
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace Ziehungsdatei
