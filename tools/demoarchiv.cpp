@@ -1,0 +1,75 @@
+// Writes a demo archive: a few hundred made-up draws, the same on every run.
+// Usage: demoarchiv <folder>. An existing ziehbuch.dat or ziehbuch.ini is kept.
+
+#include "Datum.h"
+#include "Modul1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <random>
+
+namespace {
+
+Ziehungssatz ziehung(const QDate &tag, int runde, bool mitJoker, std::mt19937 &zufall)
+{
+    std::array<int, 45> kugeln{};
+    for (int i = 0; i < 45; ++i)
+        kugeln[i] = i + 1;
+    std::shuffle(kugeln.begin(), kugeln.end(), zufall);
+    std::sort(kugeln.begin(), kugeln.begin() + 6);
+
+    QString text = Datum::Text(tag) + QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
+    for (int j = 0; j < 7; ++j)
+        text += QStringLiteral("%1").arg(kugeln[j], 2, 10, QLatin1Char('0'));
+    if (mitJoker) {
+        std::uniform_int_distribution<int> ziffer(0, 9);
+        for (int p = 0; p < 6; ++p)
+            text += QString::number(ziffer(zufall));
+    } else {
+        text += QStringLiteral("      ");
+    }
+    return Ziehungssatz(text);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: demoarchiv <folder>\n");
+        return 2;
+    }
+    Modul1 modul;
+    modul.ProgrammPfad = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + QLatin1Char('/');
+    QDir().mkpath(modul.ProgrammPfad);
+
+    if (!QFile::exists(modul.DrawFilePath())) {
+        std::mt19937 zufall(20230101);
+        const QDate ersterJokertag(2023, 7, 2);
+        QDate tag(2023, 1, 1);
+        int runde = 0;
+        int jahr = 0;
+        while (tag <= QDate(2025, 12, 31)) {
+            runde = tag.year() == jahr ? runde + 1 : 1;
+            jahr = tag.year();
+            modul.Ziehungen.append(ziehung(tag, runde, tag >= ersterJokertag, zufall));
+            tag = Datum::NaechsterZiehungstag(tag);
+        }
+        const auto ergebnis = modul.ZiehungenSchreiben();
+        if (!ergebnis.ok) {
+            std::fprintf(stderr, "%s\n", qPrintable(ergebnis.grund));
+            return 1;
+        }
+    }
+    if (!QFile::exists(modul.SettingsFilePath())) {
+        modul.IniZeilen << QStringLiteral("Zahlentip=03,11,17,26,33,41Geburtstage")
+                        << QStringLiteral("Jokertip=123456Glückszahl");
+        modul.IniSchreiben();
+    }
+    return 0;
+}
