@@ -1,4 +1,5 @@
 #include "Modul1.h"
+#include "QtPrinters.h"
 #include "Schreibgrenze.h"
 #include "TempFolder.h"
 

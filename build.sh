@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then either starts the program on a
+# demo archive ("demo") or runs every test ("test").
+set -euo pipefail
+
+cd "$(dirname "$0")"
+aufgabe=${1:-}
+build=${BUILD_DIR:-build}
+
+pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+        libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+
+installieren() {
+    local fehlt=()
+    for paket in "${pakete[@]}"; do
+        dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "ok installed" || fehlt+=("$paket")
+    done
+    if ((${#fehlt[@]})); then
+        local sudo=""
+        [[ $(id -u) -ne 0 ]] && sudo=sudo
+        $sudo apt-get update
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${fehlt[@]}"
+    fi
+}
+
+bauen() {
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIEHBUCH_WERROR=ON "$@"
+    cmake --build "$build"
+}
+
+case "$aufgabe" in
+demo)
+    installieren
+    bauen
+    # The program keeps its files in its own folder: copy it into the demo folder.
+    mkdir -p "$build/demo"
+    cp "$build/ziehbuch" "$build/demo/ziehbuch"
+    "$build/tools/demoarchiv" "$build/demo"
+    exec "$build/demo/ziehbuch"
+    ;;
+test)
+    installieren
+    bauen
+    QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir "$build" --output-on-failure
+    ;;
+*)
+    echo "usage: $0 demo|test" >&2
+    exit 2
+    ;;
+esac
