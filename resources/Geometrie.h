@@ -10,11 +10,13 @@ namespace Geometrie {
 constexpr int BildBreite = 673;
 constexpr int BildHoehe = 329;
 
-// Balls: the cell of the first ball, the pitch, and the Zusatzzahl's position.
+// Balls: the cell of the first ball, the pitch, the Zusatzzahl's position and
+// the diameter of a blank ball.
 constexpr double KugelX = 73;
 constexpr double KugelY = 48;
 constexpr double KugelRaster = 55;
 constexpr double ZusatzzahlPosition = 6.5;
+constexpr double KugelDurchmesser = 48;
 
 // Centre of the ball at position p of row 0 (numbers) or row 1 (Joker).
 constexpr QPointF KugelMitte(double p, int reihe)
@@ -23,11 +25,13 @@ constexpr QPointF KugelMitte(double p, int reihe)
             KugelY + KugelRaster * reihe + KugelRaster / 2};
 }
 
-// Ticket grid: top-left of the box of number 1, the pitch, six to a row.
+// Ticket grid: top-left of the box of number 1, the pitch, six to a row, and
+// the side of a box's outline.
 constexpr double GitterX = 505;
 constexpr double GitterY = 55;
 constexpr double GitterRaster = 26;
 constexpr int GitterSpalten = 6;
+constexpr int GitterFeldSeite = 19;
 
 // Top-left of the box of number n (1..45).
 constexpr QPointF GitterFeld(int n)
