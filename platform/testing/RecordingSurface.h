@@ -13,8 +13,8 @@ public:
     struct Aufruf {
         Art art;
         double x = 0, y = 0, dx = 0, dy = 0;  // Circle: dx is the radius
-        QString text;                          // Print
-        QColor farbe;                          // the colour used
+        QString text{};                        // Print
+        QColor farbe{};                        // the colour used
         int drawWidth = 1;
     };
 
