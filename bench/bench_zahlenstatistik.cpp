@@ -10,7 +10,8 @@ namespace {
 
 // A full archive of 32767 draws: six distinct numbers and a Zusatzzahl each,
 // from a fixed seed so that every run measures the same data.
-Modul1 VollesArchiv() {
+Modul1 VollesArchiv()
+{
     Modul1 m;
     QRandomGenerator zufall(4711);
     for (int i = 1; i <= Modul1::MaxZiehungen; ++i) {
@@ -30,19 +31,22 @@ Modul1 VollesArchiv() {
     return m;
 }
 
-const Modul1 &Archiv() {
+const Modul1 &Archiv()
+{
     static const Modul1 archiv = VollesArchiv();
     return archiv;
 }
 
-void BM_Zahlenstatistik(benchmark::State &state) {
+void BM_Zahlenstatistik(benchmark::State &state)
+{
     const Modul1 &m = Archiv();
     for (auto _ : state)
         benchmark::DoNotOptimize(Zahlenstatistik(m, 17, state.range(0) != 0));
 }
 BENCHMARK(BM_Zahlenstatistik)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-void BM_Verteilung(benchmark::State &state) {
+void BM_Verteilung(benchmark::State &state)
+{
     const Modul1 &m = Archiv();
     for (auto _ : state)
         benchmark::DoNotOptimize(Verteilung(m, state.range(0) != 0));

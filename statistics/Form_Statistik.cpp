@@ -27,18 +27,21 @@
 namespace {
 
 // Positions are given in twips, 15 to the pixel.
-constexpr int Twips(int twips) {
+constexpr int Twips(int twips)
+{
     return twips / 15;
 }
 
-QRect Rechteck(int links, int oben, int breite, int hoehe) {
+QRect Rechteck(int links, int oben, int breite, int hoehe)
+{
     return QRect(Twips(links), Twips(oben), Twips(breite), Twips(hoehe));
 }
 
 // The option controls an entry shows.
 enum Optionen { Keine = 0, ZZ = 1, Zahl = 2, Sortierung = 4 };
 
-void Hintergrund(QWidget *w, const QColor &farbe) {
+void Hintergrund(QWidget *w, const QColor &farbe)
+{
     QPalette farben = w->palette();
     farben.setColor(QPalette::Window, farbe);
     farben.setColor(QPalette::Base, farbe);
@@ -56,7 +59,8 @@ struct Form_Statistik::Eintrag {
     void (Form_Statistik::*lauf)();
 };
 
-const QList<Form_Statistik::Eintrag> &Form_Statistik::Eintraege() {
+const QList<Form_Statistik::Eintrag> &Form_Statistik::Eintraege()
+{
     static const QList<Eintrag> liste{
         {QStringLiteral("Computertip"), ZZ, 205, &Form_Statistik::Computertip},
         {QStringLiteral("Zahlenstatistik"), ZZ | Zahl, 155, &Form_Statistik::Zahlenstatistik},
@@ -78,7 +82,8 @@ const QList<Form_Statistik::Eintrag> &Form_Statistik::Eintraege() {
     return liste;
 }
 
-const Form_Statistik::Eintrag *Form_Statistik::Suchen(const QString &text) {
+const Form_Statistik::Eintrag *Form_Statistik::Suchen(const QString &text)
+{
     for (const Eintrag &eintrag : Eintraege()) {
         if (eintrag.text == text)
             return &eintrag;
@@ -90,7 +95,8 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_m(modul)
-    , m_p(plattform) {
+    , m_p(plattform)
+{
     setObjectName(QStringLiteral("Form_Statistik"));
     setWindowTitle(QStringLiteral("Ziehbuch - Statistik"));
     setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
@@ -183,7 +189,8 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     Form_Load();
 }
 
-void Form_Statistik::showEvent(QShowEvent *event) {
+void Form_Statistik::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     if (m_zentriert)
         return;
@@ -192,7 +199,8 @@ void Form_Statistik::showEvent(QShowEvent *event) {
         move(bildschirm->availableGeometry().center() - rect().center());
 }
 
-void Form_Statistik::Form_Load() {
+void Form_Statistik::Form_Load()
+{
     QPalette farben = palette();
     farben.setColor(QPalette::Window, m_m.FarbeHintergrund);
     setPalette(farben);
@@ -209,20 +217,24 @@ void Form_Statistik::Form_Load() {
     m_p.hilfe.HelpCommand = CommonDialog::cdlHelpContext;
 }
 
-QString Form_Statistik::Auswahl() const {
+QString Form_Statistik::Auswahl() const
+{
     const QList<QListWidgetItem *> gewaehlt = ListWahl->selectedItems();
     return gewaehlt.isEmpty() ? QString() : gewaehlt.first()->text();
 }
 
-bool Form_Statistik::MitZZ() const {
+bool Form_Statistik::MitZZ() const
+{
     return CheckZZ->isChecked();
 }
 
-bool Form_Statistik::NachWert() const {
+bool Form_Statistik::NachWert() const
+{
     return !OptionSortZ->isChecked();
 }
 
-void Form_Statistik::ListWahl_Click() {
+void Form_Statistik::ListWahl_Click()
+{
     for (QWidget *w : {static_cast<QWidget *>(LabelZahl), static_cast<QWidget *>(TextZahl),
                        static_cast<QWidget *>(CheckZZ), static_cast<QWidget *>(OptionSortZ),
                        static_cast<QWidget *>(OptionSortW)})
@@ -236,7 +248,8 @@ void Form_Statistik::ListWahl_Click() {
     OptionSortW->setVisible(optionen & Sortierung);
 }
 
-void Form_Statistik::CommandRechnen_Click() {
+void Form_Statistik::CommandRechnen_Click()
+{
     const QString wahl = Auswahl();
     const Eintrag *eintrag = Suchen(wahl);
     if (eintrag == nullptr) {
@@ -265,24 +278,28 @@ void Form_Statistik::CommandRechnen_Click() {
     QApplication::restoreOverrideCursor();
 }
 
-void Form_Statistik::CommandHelp_Click() {
+void Form_Statistik::CommandHelp_Click()
+{
     const Eintrag *eintrag = Suchen(Auswahl());
     m_p.hilfe.HelpContext = eintrag ? eintrag->hilfe : 150;
     m_p.hilfe.ShowHelp();
 }
 
-void Form_Statistik::CommandExit_Click() {
+void Form_Statistik::CommandExit_Click()
+{
     reject();
 }
 
-template <typename Rechnung> void Form_Statistik::TextAusgabe(Rechnung rechnung) {
+template <typename Rechnung> void Form_Statistik::TextAusgabe(Rechnung rechnung)
+{
     Text1->show();
     Text1->setPlainText(QStringLiteral("bitte warten ..."));
     repaint();
     Text1->setPlainText(rechnung());
 }
 
-void Form_Statistik::Zahlenstatistik() {
+void Form_Statistik::Zahlenstatistik()
+{
     const std::optional<int> zahl = GewaehlteZahl(TextZahl->text());
     if (!zahl) {
         m_p.prompts.Beep();
@@ -291,49 +308,60 @@ void Form_Statistik::Zahlenstatistik() {
     TextAusgabe([&] { return ::Zahlenstatistik(m_m, *zahl, MitZZ()); });
 }
 
-void Form_Statistik::Verteilung() {
+void Form_Statistik::Verteilung()
+{
     TextAusgabe([&] { return ::Verteilung(m_m, MitZZ()); });
 }
 
-void Form_Statistik::WerMitWemNachZahl() {
+void Form_Statistik::WerMitWemNachZahl()
+{
     TextAusgabe([&] { return ::WerMitWemNachZahl(m_m, MitZZ()); });
 }
 
-void Form_Statistik::WerMitWemNachWert() {
+void Form_Statistik::WerMitWemNachWert()
+{
     TextAusgabe([&] { return ::WerMitWemNachWert(m_m, MitZZ()); });
 }
 
-void Form_Statistik::Computertip() {
+void Form_Statistik::Computertip()
+{
     // Seeded by the seconds since midnight.
     const auto seed = quint32(m_p.clock.Now().msecsSinceStartOfDay() / 1000);
     TextAusgabe([&] { return ::Computertip(m_m, MitZZ(), seed); });
 }
 
-template <typename Grafik> void Form_Statistik::GrafikAusgabe(Grafik grafik) {
+template <typename Grafik> void Form_Statistik::GrafikAusgabe(Grafik grafik)
+{
     Picture1->show();
     grafik(*Picture1);
 }
 
-void Form_Statistik::AnzahlGezogenGrafik() {
+void Form_Statistik::AnzahlGezogenGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::AnzahlGezogenGrafik(m_m, MitZZ(), NachWert(), s); });
 }
 
-void Form_Statistik::VerhDurchschnittGrafik() {
+void Form_Statistik::VerhDurchschnittGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::VerhDurchschnittGrafik(m_m, MitZZ(), NachWert(), s); });
 }
 
-void Form_Statistik::ZuletztGezogenGrafik() {
+void Form_Statistik::ZuletztGezogenGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::ZuletztGezogenGrafik(m_m, MitZZ(), NachWert(), s); });
 }
 
-void Form_Statistik::GeradeUngeradeGrafik() {
+void Form_Statistik::GeradeUngeradeGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::GeradeUngeradeGrafik(m_m, MitZZ(), s); });
 }
 
-void Form_Statistik::JokerGrafik() {
+void Form_Statistik::JokerGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::JokerGrafik(m_m, s); });
 }
 
-void Form_Statistik::JokerGeradeUngeradeGrafik() {
+void Form_Statistik::JokerGeradeUngeradeGrafik()
+{
     GrafikAusgabe([&](Surface &s) { ::JokerGeradeUngeradeGrafik(m_m, s); });
 }

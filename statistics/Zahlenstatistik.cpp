@@ -11,16 +11,19 @@ namespace {
 const QString Zeilenende = QStringLiteral("\r\n");
 
 // The fields counted per draw: the six numbers, and the Zusatzzahl with them.
-int Felder(bool mitZZ) {
+int Felder(bool mitZZ)
+{
     return mitZZ ? 7 : 6;
 }
 
 // A number's expected count over the archive.
-double Erwartung(const Modul1 &m, bool mitZZ) {
+double Erwartung(const Modul1 &m, bool mitZZ)
+{
     return double(m.AnzahlZiehungen()) * Felder(mitZZ) / 45.0;
 }
 
-bool Enthaelt(const Ziehungssatz &satz, int zahl, int felder) {
+bool Enthaelt(const Ziehungssatz &satz, int zahl, int felder)
+{
     for (int j = 1; j <= felder; ++j) {
         if (satz.Zahl(j) == zahl)
             return true;
@@ -29,20 +32,23 @@ bool Enthaelt(const Ziehungssatz &satz, int zahl, int felder) {
 }
 
 // The draw at index i, or an empty record for an archive without draws.
-Ziehungssatz Satz(const Modul1 &m, int i) {
+Ziehungssatz Satz(const Modul1 &m, int i)
+{
     return i >= 1 && i <= m.AnzahlZiehungen() ? m.Ziehungen.at(i) : Ziehungssatz();
 }
 
 } // namespace
 
-std::optional<int> GewaehlteZahl(const QString &text) {
+std::optional<int> GewaehlteZahl(const QString &text)
+{
     const double z = Val(text);
     if (z < 1 || z > 45 || z != std::floor(z))
         return std::nullopt;
     return int(z);
 }
 
-QString Zahlenstatistik(const Modul1 &m, int zahl, bool mitZZ) {
+QString Zahlenstatistik(const Modul1 &m, int zahl, bool mitZZ)
+{
     const int n = m.AnzahlZiehungen();
     const int felder = Felder(mitZZ);
 
@@ -102,7 +108,8 @@ QString Zahlenstatistik(const Modul1 &m, int zahl, bool mitZZ) {
     return text;
 }
 
-QString Verteilung(const Modul1 &m, bool mitZZ) {
+QString Verteilung(const Modul1 &m, bool mitZZ)
+{
     constexpr int Fenster = 100; // the newest draws that get marks
     const int n = m.AnzahlZiehungen();
     const int felder = Felder(mitZZ);

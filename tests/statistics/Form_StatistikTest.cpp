@@ -41,13 +41,15 @@ const QStringList Liste{
 };
 
 // As the text box shows a result: its lines end in LF alone.
-QString Angezeigt(QString text) {
+QString Angezeigt(QString text)
+{
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // Uneven counts, so that sorting by value differs from sorting by number,
 // and Jokers from the third draw on.
-Modul1 Archiv() {
+Modul1 Archiv()
+{
     Modul1 m;
     for (int i = 1; i <= 25; ++i) {
         Ziehungssatz satz = i <= 10   ? Erzeugt(i, {1, 2, 3, 4, 5, 6}, 7)
@@ -70,12 +72,14 @@ protected:
 
     void SetUp() override { Oeffnen(); }
 
-    void Oeffnen() {
+    void Oeffnen()
+    {
         fenster = std::make_unique<Form_Statistik>(m, fake.plattform);
         fenster->show();
     }
 
-    template <typename T> T *Control(const char *name) const {
+    template <typename T> T *Control(const char *name) const
+    {
         T *w = fenster->findChild<T *>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -89,7 +93,8 @@ protected:
     PictureBox *Picture1() const { return Control<PictureBox>("Picture1"); }
     QPushButton *Knopf(const char *name) const { return Control<QPushButton>(name); }
 
-    void Waehlen(const QString &eintrag) {
+    void Waehlen(const QString &eintrag)
+    {
         QListWidget *liste = ListWahl();
         const QList<QListWidgetItem *> treffer = liste->findItems(eintrag, Qt::MatchExactly);
         ASSERT_EQ(treffer.size(), 1) << eintrag.toStdString();
@@ -100,13 +105,15 @@ protected:
     }
     void Klicken(const char *knopf) { QTest::mouseClick(Knopf(knopf), Qt::LeftButton); }
     void Berechnen() { Klicken("CommandRechnen"); }
-    void ZahlEingeben(const QString &text) {
+    void ZahlEingeben(const QString &text)
+    {
         TextZahl()->clear();
         QTest::keyClicks(TextZahl(), text);
     }
 
     // Which of the five option controls show, as a word each.
-    QStringList SichtbareOptionen() const {
+    QStringList SichtbareOptionen() const
+    {
         QStringList sichtbar;
         for (const char *name :
              {"LabelZahl", "TextZahl", "CheckZZ", "OptionSortZ", "OptionSortW"}) {
@@ -116,14 +123,16 @@ protected:
         return sichtbar;
     }
 
-    void ErwarteFertigenLauf() const {
+    void ErwarteFertigenLauf() const
+    {
         EXPECT_TRUE(Knopf("CommandRechnen")->isEnabled());
         EXPECT_TRUE(Knopf("CommandHelp")->isEnabled());
         EXPECT_TRUE(Knopf("CommandExit")->isEnabled());
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 
-    void ErwarteStartwerte() const {
+    void ErwarteStartwerte() const
+    {
         EXPECT_EQ(fenster->objectName(), QStringLiteral("Form_Statistik"));
         EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Ziehbuch - Statistik"));
         QStringList eintraege;
@@ -150,7 +159,8 @@ protected:
     }
 };
 
-TEST_F(StatistikFenster, OpensWithItsStartValues) {
+TEST_F(StatistikFenster, OpensWithItsStartValues)
+{
     ErwarteStartwerte();
     EXPECT_EQ(fenster->size(), QSize(697, 482));
     EXPECT_EQ(Picture1()->geometry(), QRect(176, 16, 513, 457));
@@ -159,7 +169,8 @@ TEST_F(StatistikFenster, OpensWithItsStartValues) {
     EXPECT_EQ(Picture1()->Font().family(), QStringLiteral("Arial"));
 }
 
-TEST_F(StatistikFenster, ReopeningRestoresTheStartValues) {
+TEST_F(StatistikFenster, ReopeningRestoresTheStartValues)
+{
     Waehlen(QStringLiteral("Anzahl gezogen (Grafik)"));
     CheckZZ()->setChecked(false);
     OptionSortW()->setChecked(true);
@@ -173,7 +184,8 @@ TEST_F(StatistikFenster, ReopeningRestoresTheStartValues) {
     ErwarteStartwerte();
 }
 
-TEST_F(StatistikFenster, ComputingWithNothingSelectedOnlyBeeps) {
+TEST_F(StatistikFenster, ComputingWithNothingSelectedOnlyBeeps)
+{
     Berechnen();
     EXPECT_EQ(fake.prompts.beeps, 1);
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Ziehbuch - Statistik"));
@@ -182,7 +194,8 @@ TEST_F(StatistikFenster, ComputingWithNothingSelectedOnlyBeeps) {
     ErwarteFertigenLauf();
 }
 
-TEST_F(StatistikFenster, EachEntryShowsItsOwnOptions) {
+TEST_F(StatistikFenster, EachEntryShowsItsOwnOptions)
+{
     const QStringList zz{QStringLiteral("CheckZZ")};
     const QStringList zahl{QStringLiteral("LabelZahl"), QStringLiteral("TextZahl"),
                            QStringLiteral("CheckZZ")};
@@ -197,7 +210,8 @@ TEST_F(StatistikFenster, EachEntryShowsItsOwnOptions) {
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Ziehbuch - Statistik"));
 }
 
-TEST_F(StatistikFenster, HiddenOptionsKeepTheirValues) {
+TEST_F(StatistikFenster, HiddenOptionsKeepTheirValues)
+{
     Waehlen(QStringLiteral("Zahlenstatistik"));
     ZahlEingeben(QStringLiteral("12"));
     QTest::mouseClick(CheckZZ(), Qt::LeftButton, {}, QPoint(5, CheckZZ()->height() / 2));
@@ -216,7 +230,8 @@ TEST_F(StatistikFenster, HiddenOptionsKeepTheirValues) {
     EXPECT_FALSE(OptionSortZ()->isChecked());
 }
 
-TEST_F(StatistikFenster, ResultStaysWhenAnotherEntryIsSelected) {
+TEST_F(StatistikFenster, ResultStaysWhenAnotherEntryIsSelected)
+{
     Waehlen(QStringLiteral("Verteilung"));
     Berechnen();
     EXPECT_TRUE(Text1()->isVisible());
@@ -231,7 +246,8 @@ TEST_F(StatistikFenster, ResultStaysWhenAnotherEntryIsSelected) {
     EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Ziehbuch - Statistik: Verteilung"));
 }
 
-TEST_F(StatistikFenster, TypedNumberIsTakenWhenWholeAndOneToFortyFive) {
+TEST_F(StatistikFenster, TypedNumberIsTakenWhenWholeAndOneToFortyFive)
+{
     const struct {
         const char *text;
         int zahl;
@@ -247,7 +263,8 @@ TEST_F(StatistikFenster, TypedNumberIsTakenWhenWholeAndOneToFortyFive) {
     }
 }
 
-TEST_F(StatistikFenster, RefusedNumberBeepsAndShowsNoOutput) {
+TEST_F(StatistikFenster, RefusedNumberBeepsAndShowsNoOutput)
+{
     for (const char *text : {"46", "0", "", "x"}) {
         Waehlen(QStringLiteral("Verteilung"));
         Berechnen();
@@ -264,14 +281,16 @@ TEST_F(StatistikFenster, RefusedNumberBeepsAndShowsNoOutput) {
     }
 }
 
-TEST_F(StatistikFenster, EnterInTheNumberFieldComputes) {
+TEST_F(StatistikFenster, EnterInTheNumberFieldComputes)
+{
     Waehlen(QStringLiteral("Zahlenstatistik"));
     ZahlEingeben(QStringLiteral("3"));
     QTest::keyClick(TextZahl(), Qt::Key_Return);
     EXPECT_EQ(Text1()->toPlainText(), Angezeigt(Zahlenstatistik(m, 3, true)));
 }
 
-TEST_F(StatistikFenster, TextStatisticsGetTheirOptions) {
+TEST_F(StatistikFenster, TextStatisticsGetTheirOptions)
+{
     fake.clock.jetzt = QTime(1, 2, 3); // 3723 seconds since midnight
     const struct {
         QString eintrag;
@@ -298,7 +317,8 @@ TEST_F(StatistikFenster, TextStatisticsGetTheirOptions) {
     }
 }
 
-TEST_F(StatistikFenster, ChartsDrawWithTheirOptions) {
+TEST_F(StatistikFenster, ChartsDrawWithTheirOptions)
+{
     using Grafik = std::function<void(Surface &)>;
     const struct {
         QString eintrag;
@@ -336,7 +356,8 @@ TEST_F(StatistikFenster, ChartsDrawWithTheirOptions) {
     }
 }
 
-TEST_F(StatistikFenster, SortingByValueReachesTheChart) {
+TEST_F(StatistikFenster, SortingByValueReachesTheChart)
+{
     Waehlen(QStringLiteral("Anzahl gezogen (Grafik)"));
     Berechnen();
     const QImage nachZahl = Picture1()->Bild();
@@ -345,7 +366,8 @@ TEST_F(StatistikFenster, SortingByValueReachesTheChart) {
     EXPECT_FALSE(Picture1()->Bild() == nachZahl);
 }
 
-TEST_F(StatistikFenster, HelpShowsTheSelectedEntrysTopic) {
+TEST_F(StatistikFenster, HelpShowsTheSelectedEntrysTopic)
+{
     Klicken("CommandHelp");
     const QList<qint32> themen{205, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200};
     for (const QString &eintrag : Liste) {
@@ -360,12 +382,14 @@ TEST_F(StatistikFenster, HelpShowsTheSelectedEntrysTopic) {
     }
 }
 
-TEST_F(StatistikFenster, EscapeClosesTheWindow) {
+TEST_F(StatistikFenster, EscapeClosesTheWindow)
+{
     QTest::keyClick(ListWahl(), Qt::Key_Escape);
     EXPECT_FALSE(fenster->isVisible());
 }
 
-TEST_F(StatistikFenster, EveryStatisticLeavesTheShownDrawAlone) {
+TEST_F(StatistikFenster, EveryStatisticLeavesTheShownDrawAlone)
+{
     fenster.reset();
     Form_Statistik dialog(m, fake.plattform);
     fake.fenster.skripte << [&](QDialog &offen) {

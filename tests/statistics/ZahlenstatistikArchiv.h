@@ -8,7 +8,8 @@
 namespace zahlenstatistik_test {
 
 // A draw record from its parts; the Joker is left blank.
-inline Ziehungssatz Ziehung(const QString &datum, int runde, std::array<int, 6> zahlen, int zz) {
+inline Ziehungssatz Ziehung(const QString &datum, int runde, std::array<int, 6> zahlen, int zz)
+{
     QString text = datum + QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
     for (int z : zahlen)
         text += QStringLiteral("%1").arg(z, 2, 10, QLatin1Char('0'));
@@ -17,13 +18,15 @@ inline Ziehungssatz Ziehung(const QString &datum, int runde, std::array<int, 6> 
 }
 
 // Draw i of a generated archive: 100 rounds per year from 2000 on.
-inline Ziehungssatz Erzeugt(int i, std::array<int, 6> zahlen, int zz) {
+inline Ziehungssatz Erzeugt(int i, std::array<int, 6> zahlen, int zz)
+{
     const int jahr = 2000 + (i - 1) / 100;
     return Ziehung(QStringLiteral("01.01.%1").arg(jahr), (i - 1) % 100 + 1, zahlen, zz);
 }
 
 // Odd draws hold 1..6 with Zusatzzahl 7, even draws 8..13 with 14.
-inline Modul1 Wechselarchiv(int anzahl) {
+inline Modul1 Wechselarchiv(int anzahl)
+{
     Modul1 m;
     for (int i = 1; i <= anzahl; ++i) {
         m.Ziehungen << (i % 2 ? Erzeugt(i, {1, 2, 3, 4, 5, 6}, 7)

@@ -10,14 +10,16 @@ namespace {
 const QString CRLF = QStringLiteral("\r\n");
 const QString Vorlauf(36, QLatin1Char(' '));
 
-QString Wiederholt(const QString &stueck, int mal) {
+QString Wiederholt(const QString &stueck, int mal)
+{
     QString text;
     for (int k = 0; k < mal; ++k)
         text += stueck;
     return text;
 }
 
-QStringList Zeilen(const QString &text) {
+QStringList Zeilen(const QString &text)
+{
     EXPECT_TRUE(text.endsWith(CRLF));
     QStringList zeilen = text.split(CRLF);
     zeilen.removeLast();
@@ -25,7 +27,8 @@ QStringList Zeilen(const QString &text) {
 }
 
 // Three draws of 2001: 7 is the Zusatzzahl of the first and a number of the second.
-Modul1 EinJahr() {
+Modul1 EinJahr()
+{
     Modul1 m;
     m.Ziehungen << Ziehung(QStringLiteral("07.01.2001"), 1, {1, 2, 3, 4, 5, 6}, 7)
                 << Ziehung(QStringLiteral("10.01.2001"), 2, {7, 8, 9, 10, 11, 12}, 13)
@@ -35,7 +38,8 @@ Modul1 EinJahr() {
 
 } // namespace
 
-TEST(Zahlenstatistik, OneYearWithZusatzzahlCountsItAndMarksIt) {
+TEST(Zahlenstatistik, OneYearWithZusatzzahlCountsItAndMarksIt)
+{
     const QString erwartet = QStringLiteral("Zahl:            7\r\n"
                                             "Gezogen:         2 mal\r\n"
                                             "Durchschnitt:    0,5\r\n"
@@ -49,7 +53,8 @@ TEST(Zahlenstatistik, OneYearWithZusatzzahlCountsItAndMarksIt) {
     EXPECT_EQ(Zahlenstatistik(EinJahr(), 7, true), erwartet);
 }
 
-TEST(Zahlenstatistik, OneYearWithoutZusatzzahlIgnoresIt) {
+TEST(Zahlenstatistik, OneYearWithoutZusatzzahlIgnoresIt)
+{
     const QString erwartet = QStringLiteral("Zahl:            7\r\n"
                                             "Gezogen:         1 mal\r\n"
                                             "Durchschnitt:    0,4\r\n"
@@ -63,14 +68,16 @@ TEST(Zahlenstatistik, OneYearWithoutZusatzzahlIgnoresIt) {
     EXPECT_EQ(Zahlenstatistik(EinJahr(), 7, false), erwartet);
 }
 
-TEST(Zahlenstatistik, NewestDrawHoldingTheNumberIsZeroRoundsAgo) {
+TEST(Zahlenstatistik, NewestDrawHoldingTheNumberIsZeroRoundsAgo)
+{
     // 1 is the Zusatzzahl of the newest draw.
     const QStringList zeilen = Zeilen(Zahlenstatistik(EinJahr(), 1, true));
     EXPECT_EQ(zeilen.at(4), QStringLiteral("Zuletzt gezogen: 2001-003, vor 0 Runden"));
     EXPECT_EQ(zeilen.at(8), QStringLiteral("2001  2x  ") + Vorlauf + QStringLiteral("O-O"));
 }
 
-TEST(Zahlenstatistik, NumberNeverDrawnSaysNochNie) {
+TEST(Zahlenstatistik, NumberNeverDrawnSaysNochNie)
+{
     const QStringList zeilen = Zeilen(Zahlenstatistik(EinJahr(), 45, true));
     EXPECT_EQ(zeilen.at(1), QStringLiteral("Gezogen:         0 mal"));
     EXPECT_EQ(zeilen.at(3), QStringLiteral("Differenz:       -0,5"));
@@ -78,7 +85,8 @@ TEST(Zahlenstatistik, NumberNeverDrawnSaysNochNie) {
     EXPECT_EQ(zeilen.at(8), QStringLiteral("2001  0x  ") + Vorlauf + QStringLiteral("---"));
 }
 
-TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRun) {
+TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRun)
+{
     Modul1 m;
     m.Ziehungen << Ziehung(QStringLiteral("02.12.2000"), 50, {5, 10, 15, 20, 25, 30}, 31)
                 << Ziehung(QStringLiteral("06.12.2000"), 51, {1, 2, 3, 4, 6, 7}, 8)
@@ -101,7 +109,8 @@ TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRun) {
     EXPECT_EQ(Zahlenstatistik(m, 5, true), erwartet);
 }
 
-TEST(Zahlenstatistik, YearCountsFillThreeCharacters) {
+TEST(Zahlenstatistik, YearCountsFillThreeCharacters)
+{
     Modul1 m;
     for (int runde = 1; runde <= 105; ++runde)
         m.Ziehungen << Ziehung(QStringLiteral("01.01.2000"), runde, {9, 10, 11, 12, 13, 14}, 15);
@@ -117,13 +126,15 @@ TEST(Zahlenstatistik, YearCountsFillThreeCharacters) {
                                 QString(105, QLatin1Char('O')) + QLatin1Char(' '));
 }
 
-TEST(Zahlenstatistik, ExpectationFollowsTheZusatzzahlSwitch) {
+TEST(Zahlenstatistik, ExpectationFollowsTheZusatzzahlSwitch)
+{
     const Modul1 m = Wechselarchiv(1500);
     EXPECT_EQ(Zeilen(Zahlenstatistik(m, 1, true)).at(2), QStringLiteral("Durchschnitt:    233,3"));
     EXPECT_EQ(Zeilen(Zahlenstatistik(m, 1, false)).at(2), QStringLiteral("Durchschnitt:    200,0"));
 }
 
-TEST(Zahlenstatistik, FieldsOutsideOneToFortyFiveCountForNoNumber) {
+TEST(Zahlenstatistik, FieldsOutsideOneToFortyFiveCountForNoNumber)
+{
     Modul1 m;
     // Numbers 00, blank, 46, 99, 1, 2 and Zusatzzahl 3.
     m.Ziehungen << Ziehungssatz(QStringLiteral("01.01.2000001") + QStringLiteral("00  46990102") +
@@ -137,7 +148,8 @@ TEST(Zahlenstatistik, FieldsOutsideOneToFortyFiveCountForNoNumber) {
     EXPECT_EQ(verteilung.at(45), QStringLiteral("45   -,2 - "));
 }
 
-TEST(GewaehlteZahl, AcceptsOnlyWholeNumbersOneToFortyFive) {
+TEST(GewaehlteZahl, AcceptsOnlyWholeNumbersOneToFortyFive)
+{
     const struct {
         const char *text;
         std::optional<int> zahl;
@@ -159,7 +171,8 @@ TEST(GewaehlteZahl, AcceptsOnlyWholeNumbersOneToFortyFive) {
         EXPECT_EQ(GewaehlteZahl(QString::fromLatin1(fall.text)), fall.zahl) << fall.text;
 }
 
-TEST(Verteilung, SmallArchiveHeadingNamesTheOldestRoundAndCount) {
+TEST(Verteilung, SmallArchiveHeadingNamesTheOldestRoundAndCount)
+{
     const QStringList zeilen = Zeilen(Verteilung(EinJahr(), true));
     ASSERT_EQ(zeilen.size(), 46);
     EXPECT_EQ(zeilen.at(0),
@@ -174,7 +187,8 @@ TEST(Verteilung, SmallArchiveHeadingNamesTheOldestRoundAndCount) {
     EXPECT_EQ(zeilen.at(45), QStringLiteral("45   -,5 --- "));
 }
 
-TEST(Verteilung, WithoutZusatzzahlTheLastFieldIsIgnored) {
+TEST(Verteilung, WithoutZusatzzahlTheLastFieldIsIgnored)
+{
     const QStringList zeilen = Zeilen(Verteilung(EinJahr(), false));
     // Expectation 3 * 6 / 45 = 0.4.
     EXPECT_EQ(zeilen.at(1), QStringLiteral("01    ,6 --O "));
@@ -182,7 +196,8 @@ TEST(Verteilung, WithoutZusatzzahlTheLastFieldIsIgnored) {
     EXPECT_EQ(zeilen.at(13), QStringLiteral("13   -,4 --- "));
 }
 
-TEST(Verteilung, ExactlyHundredDrawsMarksEveryDraw) {
+TEST(Verteilung, ExactlyHundredDrawsMarksEveryDraw)
+{
     const QStringList zeilen = Zeilen(Verteilung(Wechselarchiv(100), true));
     ASSERT_EQ(zeilen.size(), 46);
     EXPECT_EQ(zeilen.at(0),
@@ -196,7 +211,8 @@ TEST(Verteilung, ExactlyHundredDrawsMarksEveryDraw) {
               QStringLiteral("15 -15,6 ") + QString(100, QLatin1Char('-')) + QLatin1Char(' '));
 }
 
-TEST(Verteilung, ManyDrawsCountAllButMarkTheNewestHundred) {
+TEST(Verteilung, ManyDrawsCountAllButMarkTheNewestHundred)
+{
     const QStringList mit = Zeilen(Verteilung(Wechselarchiv(250), true));
     ASSERT_EQ(mit.size(), 46);
     EXPECT_EQ(mit.at(0),
@@ -215,7 +231,8 @@ TEST(Verteilung, ManyDrawsCountAllButMarkTheNewestHundred) {
               QStringLiteral("07 -33,3 ") + QString(100, QLatin1Char('-')) + QLatin1Char(' '));
 }
 
-TEST(Verteilung, DeviationsNearZeroAndBelowExpectation) {
+TEST(Verteilung, DeviationsNearZeroAndBelowExpectation)
+{
     // 19 draws: expectation 133 / 45 = 2.956, so a count of 3 deviates by +0.044.
     Modul1 neunzehn;
     for (int i = 1; i <= 19; ++i)
@@ -235,7 +252,8 @@ TEST(Verteilung, DeviationsNearZeroAndBelowExpectation) {
     EXPECT_EQ(Zeilen(Verteilung(m, true)).at(45).left(8), QStringLiteral("45 -13,3"));
 }
 
-TEST(Verteilung, ADrawHoldingANumberTwiceMarksItOnce) {
+TEST(Verteilung, ADrawHoldingANumberTwiceMarksItOnce)
+{
     Modul1 m;
     m.Ziehungen << Ziehung(QStringLiteral("01.01.2000"), 1, {1, 2, 3, 4, 5, 6}, 6)
                 << Ziehung(QStringLiteral("05.01.2000"), 2, {1, 2, 3, 4, 5, 7}, 8);
