@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -17,15 +18,18 @@
 namespace {
 
 // Positions are stored in twips; the window works in pixels.
-constexpr int Px(int twips) {
+constexpr int Px(int twips)
+{
     return twips / 15;
 }
 
-QRect TwipsRechteck(int links, int oben, int breite, int hoehe) {
+QRect TwipsRechteck(int links, int oben, int breite, int hoehe)
+{
     return {Px(links), Px(oben), Px(breite), Px(hoehe)};
 }
 
-void Hintergrund(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe) {
+void Hintergrund(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
+{
     QPalette palette = widget->palette();
     palette.setColor(rolle, farbe);
     widget->setPalette(palette);
@@ -45,7 +49,8 @@ Form_Tips::Form_Tips(Modul1 &m, Plattform &p, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_m(m)
-    , m_p(p) {
+    , m_p(p)
+{
     setObjectName(QStringLiteral("Form_Tips"));
     setWindowTitle(QStringLiteral("Ziehbuch - Tipverwaltung"));
     setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
@@ -68,7 +73,7 @@ Form_Tips::Form_Tips(Modul1 &m, Plattform &p, QWidget *parent)
         auto *k = new QPushButton(text, this);
         k->setObjectName(name);
         k->setGeometry(TwipsRechteck(5040, oben, 1575, 495));
-        k->setAutoDefault(true);
+        k->setAutoDefault(false);
         return k;
     };
     CommandNeu[0] = knopf(QStringLiteral("CommandNeu0"), QStringLiteral("Neuer &Zahlentip"), 120);
@@ -93,7 +98,8 @@ Form_Tips::Form_Tips(Modul1 &m, Plattform &p, QWidget *parent)
     connect(CommandHelp, &QPushButton::clicked, this, &Form_Tips::CommandHelp_Click);
 }
 
-void Form_Tips::showEvent(QShowEvent *event) {
+void Form_Tips::showEvent(QShowEvent *event)
+{
     QDialog::showEvent(event);
     if (m_aktiviert || event->spontaneous())
         return;
@@ -103,12 +109,25 @@ void Form_Tips::showEvent(QShowEvent *event) {
     Form_Activate();
 }
 
-void Form_Tips::paintEvent(QPaintEvent *) {
+// No button is the default: Enter presses only the button that has the focus.
+void Form_Tips::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto *knopf = qobject_cast<QPushButton *>(focusWidget()))
+            knopf->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form_Tips::paintEvent(QPaintEvent *)
+{
     QPainter maler(this);
     maler.drawImage(0, 0, m_textur);
 }
 
-void Form_Tips::Form_Activate() {
+void Form_Tips::Form_Activate()
+{
     Hintergrund(this, QPalette::Window, m_m.FarbeHintergrund);
     Hintergrund(List1, QPalette::Base, m_m.FarbeHintergrund);
     m_p.hilfe.HelpContext = 140;
@@ -116,7 +135,8 @@ void Form_Tips::Form_Activate() {
     List1->addItems(Tipliste::Reihen(m_m.IniZeilen));
 }
 
-void Form_Tips::CommandNeu_Click(qint16 index) {
+void Form_Tips::CommandNeu_Click(qint16 index)
+{
     const bool zahlentip = index == 0;
     const QString antwort = m_p.prompts.InputBox(this, zahlentip ? ZahlentipFrage : JokertipFrage,
                                                  zahlentip ? QStringLiteral("Neuer Zahlentip")
@@ -132,7 +152,8 @@ void Form_Tips::CommandNeu_Click(qint16 index) {
     TipAnhaengen(Tipliste::Reihe(pruefung.tip), Tipliste::Tipzeile(pruefung.tip));
 }
 
-void Form_Tips::TipAnhaengen(const QString &reihe, const QString &zeile) {
+void Form_Tips::TipAnhaengen(const QString &reihe, const QString &zeile)
+{
     List1->addItem(reihe);
     m_m.IniZeilen.append(zeile);
     const Schreibergebnis ergebnis = m_m.IniSchreiben();
@@ -143,7 +164,8 @@ void Form_Tips::TipAnhaengen(const QString &reihe, const QString &zeile) {
     }
 }
 
-void Form_Tips::CommandDel_Click() {
+void Form_Tips::CommandDel_Click()
+{
     const auto ausgewaehlt = List1->selectedItems();
     if (ausgewaehlt.isEmpty() || m_m.AnzahlIniZeilen() == 0) {
         m_p.prompts.Beep();
@@ -156,7 +178,8 @@ void Form_Tips::CommandDel_Click() {
         ReiheLoeschen(List1->row(ausgewaehlt.first()));
 }
 
-void Form_Tips::ReiheLoeschen(int reihe) {
+void Form_Tips::ReiheLoeschen(int reihe)
+{
     // Lines of neither kind have no row, so the row's own line is looked up.
     const int zeile = Tipliste::ZeileDerReihe(m_m.IniZeilen, reihe);
     if (zeile == 0) {
@@ -177,21 +200,25 @@ void Form_Tips::ReiheLoeschen(int reihe) {
     Schreibfehler(ergebnis.grund);
 }
 
-void Form_Tips::Schreibfehler(const QString &grund) {
+void Form_Tips::Schreibfehler(const QString &grund)
+{
     m_p.prompts.Fehler(
         this, QStringLiteral("Die Datei ZIEHBUCH.INI konnte nicht geschrieben werden.\r\n") + grund,
         QStringLiteral("Fehler"));
 }
 
-void Form_Tips::CommandHelp_Click() {
+void Form_Tips::CommandHelp_Click()
+{
     m_p.hilfe.ShowHelp();
 }
 
-void Form_Tips::CommandExit_Click() {
+void Form_Tips::CommandExit_Click()
+{
     reject();
 }
 
-bool TipverwaltungOeffnen(Modul1 &m, Plattform &p, QWidget *parent) {
+bool TipverwaltungOeffnen(Modul1 &m, Plattform &p, QWidget *parent)
+{
     Form_Tips fenster(m, p, parent);
     p.fenster.ShowModal(fenster);
     return true;
