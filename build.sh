@@ -28,6 +28,7 @@ bauen() {
     cmake --build "$build"
 }
 
+shift || true
 case "$aufgabe" in
 demo)
     installieren
@@ -40,7 +41,7 @@ demo)
     ;;
 test)
     installieren
-    bauen
+    bauen "$@"
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir "$build" --output-on-failure
     ;;
 *)

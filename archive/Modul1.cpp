@@ -1,7 +1,7 @@
 #include "Modul1.h"
 
+#include "Einstellungsdatei.h"
 #include "SaveFile.h"
-#include "Windows1252.h"
 #include "Ziehungsdatei.h"
 
 #include <QFile>
@@ -52,37 +52,18 @@ Schreibergebnis Modul1::IniLesen()
     const auto bytes = dateiLesen(SettingsFilePath(), &grund);
     if (!bytes)
         return Schreibergebnis::Fehler(grund);
-
-    const QString text = Windows1252::Decode(*bytes);
-    QStringList zeilen{QString()};
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        zeilen.append(text.mid(anfang, i - anfang));
-        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        anfang = i + 1;
-    }
-    if (anfang < text.size())
-        zeilen.append(text.mid(anfang));
-    IniZeilen = zeilen;
+    IniZeilen = QStringList{QString()} + Einstellungsdatei::ZeilenLesen(*bytes);
     return Schreibergebnis::Erfolg();
 }
 
 Schreibergebnis Modul1::IniSchreiben() const
 {
-    QByteArray bytes;
-    for (qsizetype i = 1; i < IniZeilen.size(); ++i) {
-        const auto zeile = Windows1252::Encode(IniZeilen.at(i));
-        if (!zeile) {
-            return Schreibergebnis::Fehler(
-                QStringLiteral("Die Zeile %1 enthält Zeichen, die nicht gespeichert werden können.")
-                    .arg(i));
-        }
-        bytes += *zeile;
-        bytes += "\r\n";
+    int abgelehnt = 0;
+    const auto bytes = Einstellungsdatei::ZeilenSchreiben(IniZeilen.mid(1), &abgelehnt);
+    if (!bytes) {
+        return Schreibergebnis::Fehler(
+            QStringLiteral("Die Zeile %1 enthält Zeichen, die nicht gespeichert werden können.")
+                .arg(abgelehnt + 1));
     }
-    return SaveFileAtomically(SettingsFilePath(), bytes);
+    return SaveFileAtomically(SettingsFilePath(), *bytes);
 }

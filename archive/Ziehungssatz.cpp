@@ -1,20 +1,31 @@
 #include "Ziehungssatz.h"
 
+#include <algorithm>
+
 namespace {
-bool istZiffer(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// The digit at 1-based position `pos`, or -1 when there is none.
+int ziffer(const QString &text, int pos)
+{
+    if (pos < 1 || pos > text.size())
+        return -1;
+    const QChar c = text.at(pos - 1);
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1;
+}
+
 } // namespace
 
 int Ziehungssatz::Zahl(int j) const
 {
-    const QString feld = ZahlText(j);
-    if (feld.size() != 2 || !istZiffer(feld[0]) || !istZiffer(feld[1]))
+    const int zehner = ziffer(m_text, 12 + 2 * j);
+    const int einer = ziffer(m_text, 13 + 2 * j);
+    if (zehner < 0 || einer < 0)
         return 0;
-    const int wert = feld[0].digitValue() * 10 + feld[1].digitValue();
+    const int wert = zehner * 10 + einer;
     return wert >= 1 && wert <= 45 ? wert : 0;
 }
 
 int Ziehungssatz::JokerZiffer(int p) const
 {
-    const QString ziffer = mid(27 + p, 1);
-    return ziffer.size() == 1 && istZiffer(ziffer[0]) ? ziffer[0].digitValue() : 0;
+    return std::max(ziffer(m_text, 27 + p), 0);
 }
