@@ -50,6 +50,7 @@ Form_Tips::Form_Tips(Modul1 &m, Plattform &p, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_m(m)
     , m_p(p)
+    , m_textur(Bilder::Textur())
 {
     setObjectName(QStringLiteral("Form_Tips"));
     setWindowTitle(QStringLiteral("Ziehbuch - Tipverwaltung"));

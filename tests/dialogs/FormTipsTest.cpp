@@ -1,3 +1,4 @@
+#include "Bilder.h"
 #include "FakePlattform.h"
 #include "Form_Tips.h"
 #include "Modul1.h"
@@ -261,6 +262,12 @@ TEST_F(TipsFenster, ActivationListsEveryTipAndSetsHelpTopic)
     EXPECT_EQ(fake.hilfe.HelpCommand, 1);
     EXPECT_EQ(Liste()->palette().color(QPalette::Base), QColor(198, 198, 198));
     EXPECT_EQ(f.palette().color(QPalette::Window), QColor(198, 198, 198));
+
+    // The studded texture covers the window from its top-left corner.
+    const QImage bild = f.grab().toImage();
+    const QImage textur = Bilder::Textur();
+    for (int x = 0; x < bild.width(); x += 7)
+        ASSERT_EQ(bild.pixel(x, 3), textur.pixel(x, 3)) << x;
 
     // Showing again within the same opening does not fill the list twice.
     f.hide();
