@@ -1,0 +1,43 @@
+#include "Bilder.h"
+#include "CommonDialog.h"
+#include "DesktopHelpViewer.h"
+#include "ExecWindowOpener.h"
+#include "FormMain.h"
+#include "Modul1.h"
+#include "Plattform.h"
+#include "QtPrompts.h"
+#include "QtSoundPlayer.h"
+#include "SystemClock.h"
+#include "Uebersetzung.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // Dates and numbers are German whatever the machine's locale.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    DeutscheUebersetzungLaden(app);
+    FontZuordnung();
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
+
+    Modul1 modul;
+    QtPrompts prompts;
+    QtSoundPlayer sound;
+    SystemClock uhr;
+    ExecWindowOpener fenster;
+    DesktopHelpViewer betrachter(prompts);
+    CommonDialog hilfe(betrachter);
+    Plattform plattform{prompts, sound, uhr, fenster, hilfe};
+
+    FormMain hauptfenster(modul, plattform);
+    // The About box closing at start-up must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (!hauptfenster.Form_Load(QCoreApplication::applicationDirPath()))
+        return 0;
+    QApplication::setQuitOnLastWindowClosed(true);
+    hauptfenster.show();
+    return QApplication::exec();
+}

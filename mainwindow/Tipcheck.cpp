@@ -1,0 +1,113 @@
+#include "Tipcheck.h"
+
+#include "Zahlen.h"
+
+namespace Tipcheck {
+
+namespace {
+
+const QString ZeilenEnde = QStringLiteral("\r\n");
+
+void Anfuegen(Ergebnis &ergebnis, const QString &name, const QString &zahlen, const QString &gewinn)
+{
+    ergebnis.GewinnSpalten[0] += name + ZeilenEnde;
+    ergebnis.GewinnSpalten[1] += zahlen + ZeilenEnde;
+    ergebnis.GewinnSpalten[2] += gewinn + ZeilenEnde;
+    ergebnis.Gewonnen = true;
+}
+
+// The prize class of a numbers tip, or empty when it does not win.
+QString ZahlenGewinn(const Ziehungssatz &ziehung, const QString &tipZahlen)
+{
+    int treffer = 0;
+    for (int j = 1; j <= 6; ++j) {
+        if (tipZahlen.contains(ziehung.ZahlText(j)))
+            ++treffer;
+    }
+    if (treffer < 3)
+        return {};
+    const bool zusatzzahl = treffer == 5 && tipZahlen.contains(ziehung.ZahlText(7));
+    return QString::number(treffer) + QStringLiteral("er") +
+           (zusatzzahl ? QStringLiteral("+ZZ") : QString());
+}
+
+// The number of matching end digits, 0 or 2..6. A draw without Joker holds
+// blanks, which no tip may match.
+int JokerTreffer(const Ziehungssatz &ziehung, const QString &tipZahlen)
+{
+    if (!ziehung.HatJoker())
+        return 0;
+    const QString joker = ziehung.Joker();
+    int jTreffer = 0;
+    for (int k = 2; k <= 6; ++k) {
+        if (joker.right(k) == tipZahlen.right(k))
+            jTreffer = k;
+    }
+    return jTreffer;
+}
+
+} // namespace
+
+Ergebnis KeinGewinn()
+{
+    Ergebnis ergebnis;
+    ergebnis.GewinnSpalten = {QStringLiteral("KEIN GEWINN"), QString(), QString()};
+    return ergebnis;
+}
+
+QString NamePassen(const QString &name, double grenze, const Textbreite &breite)
+{
+    QString t = name;
+    if (breite(t) <= grenze)
+        return t;
+    const QString punkte = QStringLiteral("...");
+    while (!t.isEmpty() && breite(t + punkte) >= grenze) {
+        t.chop(t.size() >= 2 && t.back().isLowSurrogate() ? 2 : 1);
+    }
+    return t + punkte;
+}
+
+QString JokerGewinn(int jTreffer)
+{
+    if (jTreffer == 6)
+        return QStringLiteral("Joker");
+    const double betrag = Val(QStringLiteral("100000").left(jTreffer + 1));
+    return Format(betrag, QStringLiteral("#,###")) + QStringLiteral(",-");
+}
+
+Ergebnis TipsPruefen(const Ziehungssatz &ziehung, const QStringList &iniZeilen, double grenze,
+                     const Textbreite &breite)
+{
+    Ergebnis ergebnis;
+    ergebnis.GewinnSpalten = {QStringLiteral("TIPNAME") + ZeilenEnde,
+                              QStringLiteral("TIPZAHLEN") + ZeilenEnde,
+                              QStringLiteral("GEWINN") + ZeilenEnde};
+
+    for (qsizetype i = 1; i < iniZeilen.size(); ++i) {
+        const QString &zeile = iniZeilen.at(i);
+        if (zeile.left(10).toLower() == QLatin1String("zahlentip=")) {
+            const QString tipZahlen = zeile.mid(10, 17);
+            const QString klasse = ZahlenGewinn(ziehung, tipZahlen);
+            if (!klasse.isEmpty()) {
+                Anfuegen(ergebnis,
+                         NamePassen(QStringLiteral("Z: ") + zeile.mid(27), grenze, breite),
+                         tipZahlen, klasse);
+            }
+        }
+        if (zeile.left(9).toLower() == QLatin1String("jokertip=")) {
+            const QString tipZahlen = zeile.mid(9, 6);
+            const int jTreffer = JokerTreffer(ziehung, tipZahlen);
+            if (jTreffer > 0) {
+                Anfuegen(ergebnis,
+                         NamePassen(QStringLiteral("J: ") + zeile.mid(15), grenze, breite),
+                         tipZahlen, JokerGewinn(jTreffer));
+            }
+        }
+    }
+
+    if (!ergebnis.Gewonnen)
+        return KeinGewinn();
+    return ergebnis;
+}
+
+} // namespace Tipcheck
