@@ -9,7 +9,8 @@
 namespace {
 
 // The fields counted per draw: the six numbers, and the Zusatzzahl with them.
-int Felder(bool mitZZ) {
+int Felder(bool mitZZ)
+{
     return mitZZ ? 7 : 6;
 }
 
@@ -20,7 +21,8 @@ template <typename T> struct Sortierung {
 
 // Selection sort of the values of 1..45 in the work type T, smallest first;
 // equal values keep the lower number first.
-template <typename T, typename W> Sortierung<T> Sortieren(const std::array<W, 46> &werte) {
+template <typename T, typename W> Sortierung<T> Sortieren(const std::array<W, 46> &werte)
+{
     std::array<T, 46> arbeit{};
     std::array<bool, 46> genommen{};
     for (int n = 1; n <= 45; ++n)
@@ -60,7 +62,8 @@ struct Aufbau {
 
 template <typename T, typename W, typename Beschriftung>
 void ReihenFuellen(Aufbau &a, const std::array<W, 46> &werte, bool nachWert,
-                   Beschriftung beschriftung) {
+                   Beschriftung beschriftung)
+{
     const Sortierung<T> sortiert = Sortieren<T>(werte);
     for (int i = 1; i <= 45; ++i) {
         Reihe &r = a.reihen[i];
@@ -75,7 +78,8 @@ void ReihenFuellen(Aufbau &a, const std::array<W, 46> &werte, bool nachWert,
     }
 }
 
-void Zeichnen(Surface &s, const Aufbau &a) {
+void Zeichnen(Surface &s, const Aufbau &a)
+{
     using namespace Diagramm;
     const double spalte = s.TextWidth(QStringLiteral("999999"));
     const double faktorX = Massstab(s.ScaleWidth() - 3 * spalte, a.teiler);
@@ -113,7 +117,8 @@ void Zeichnen(Surface &s, const Aufbau &a) {
     }
 }
 
-int Groesster(const Zahlenwerte &werte) {
+int Groesster(const Zahlenwerte &werte)
+{
     int groesster = 0;
     for (int n = 1; n <= 45; ++n) {
         if (werte[n] > groesster)
@@ -123,7 +128,8 @@ int Groesster(const Zahlenwerte &werte) {
 }
 
 // 0, schritt, 2 × schritt, ... up to the first multiple strictly above `groesster`.
-QList<double> Gitterwerte(int groesster, int schritt) {
+QList<double> Gitterwerte(int groesster, int schritt)
+{
     QList<double> gitter;
     for (int g = 0;; g += schritt) {
         gitter.append(g);
@@ -135,7 +141,8 @@ QList<double> Gitterwerte(int groesster, int schritt) {
 
 } // namespace
 
-Zahlenwerte AnzahlGezogenWerte(const Modul1 &m, bool mitZZ) {
+Zahlenwerte AnzahlGezogenWerte(const Modul1 &m, bool mitZZ)
+{
     Zahlenwerte werte{};
     const int felder = Felder(mitZZ);
     for (int d = 1; d <= m.AnzahlZiehungen(); ++d) {
@@ -146,7 +153,8 @@ Zahlenwerte AnzahlGezogenWerte(const Modul1 &m, bool mitZZ) {
     return werte;
 }
 
-Abweichungen VerhDurchschnittWerte(const Modul1 &m, bool mitZZ) {
+Abweichungen VerhDurchschnittWerte(const Modul1 &m, bool mitZZ)
+{
     const Zahlenwerte anzahl = AnzahlGezogenWerte(m, mitZZ);
     const double erwartung = double(m.AnzahlZiehungen()) * Felder(mitZZ) / 45;
     Abweichungen werte{};
@@ -155,26 +163,32 @@ Abweichungen VerhDurchschnittWerte(const Modul1 &m, bool mitZZ) {
     return werte;
 }
 
-Zahlenwerte ZuletztGezogenWerte(const Modul1 &m, bool mitZZ) {
-    Zahlenwerte werte{};
+Zahlenwerte ZuletztGezogenWerte(const Modul1 &m, bool mitZZ)
+{
+    // One scan from the newest draw back, until every number has been met.
     const int felder = Felder(mitZZ);
-    for (int n = 1; n <= 45; ++n) {
-        int abstand = 0;
-        for (int d = m.AnzahlZiehungen(); d >= 1; --d) {
-            const Ziehungssatz &satz = m.Ziehungen.at(d);
-            bool gefunden = false;
-            for (int j = 1; j <= felder && !gefunden; ++j)
-                gefunden = satz.Zahl(j) == n;
-            if (gefunden)
-                break;
-            ++abstand;
+    const int anzahl = m.AnzahlZiehungen();
+    std::array<bool, 46> gefunden{};
+    Zahlenwerte werte;
+    werte.fill(anzahl);
+    werte[0] = 0;
+    int offen = 45;
+    for (int d = anzahl; d >= 1 && offen > 0; --d) {
+        const Ziehungssatz &satz = m.Ziehungen.at(d);
+        for (int j = 1; j <= felder; ++j) {
+            const int n = satz.Zahl(j);
+            if (n != 0 && !gefunden[n]) {
+                gefunden[n] = true;
+                werte[n] = anzahl - d;
+                --offen;
+            }
         }
-        werte[n] = abstand;
     }
     return werte;
 }
 
-void AnzahlGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s) {
+void AnzahlGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s)
+{
     Aufbau a;
     a.kopf = QStringLiteral("Anz.");
     ReihenFuellen<int>(a, werte, nachWert,
@@ -185,7 +199,8 @@ void AnzahlGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s) 
     Zeichnen(s, a);
 }
 
-void VerhDurchschnittZeichnen(const Abweichungen &werte, bool nachWert, Surface &s) {
+void VerhDurchschnittZeichnen(const Abweichungen &werte, bool nachWert, Surface &s)
+{
     Aufbau a;
     a.kopf = QStringLiteral("VzD");
     ReihenFuellen<float>(a, werte, nachWert,
@@ -210,7 +225,8 @@ void VerhDurchschnittZeichnen(const Abweichungen &werte, bool nachWert, Surface 
     Zeichnen(s, a);
 }
 
-void ZuletztGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s) {
+void ZuletztGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s)
+{
     Aufbau a;
     a.kopf = QStringLiteral("Runden");
     ReihenFuellen<int>(a, werte, nachWert, [](double w) { return QString::number(qint64(w)); });
@@ -221,17 +237,20 @@ void ZuletztGezogenZeichnen(const Zahlenwerte &werte, bool nachWert, Surface &s)
     Zeichnen(s, a);
 }
 
-void AnzahlGezogenGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s) {
+void AnzahlGezogenGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s)
+{
     Diagramm::Start(s);
     AnzahlGezogenZeichnen(AnzahlGezogenWerte(m, mitZZ), nachWert, s);
 }
 
-void VerhDurchschnittGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s) {
+void VerhDurchschnittGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s)
+{
     Diagramm::Start(s);
     VerhDurchschnittZeichnen(VerhDurchschnittWerte(m, mitZZ), nachWert, s);
 }
 
-void ZuletztGezogenGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s) {
+void ZuletztGezogenGrafik(const Modul1 &m, bool mitZZ, bool nachWert, Surface &s)
+{
     Diagramm::Start(s);
     ZuletztGezogenZeichnen(ZuletztGezogenWerte(m, mitZZ), nachWert, s);
 }
