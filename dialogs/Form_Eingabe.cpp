@@ -4,6 +4,7 @@
 #include "Modul1.h"
 #include "Plattform.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,10 @@ Form_Eingabe::Form_Eingabe(Modul1 &m, Plattform &p, QWidget *parent)
     setWindowTitle(QStringLiteral("Ziehbuch - Eingabe"));
     setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(Breite, Hoehe);
+    // The small dialog font the fixed layout is measured for.
+    QFont schrift = font();
+    schrift.setPointSize(8);
+    setFont(schrift);
 
     Bezeichnung(QStringLiteral("Label1"), QStringLiteral("Datum:"), 16, 16);
     TextDatum = Textfeld(QStringLiteral("TextDatum"), 80, 16, 69, 0);
@@ -46,6 +51,9 @@ Form_Eingabe::Form_Eingabe(Modul1 &m, Plattform &p, QWidget *parent)
     CommandExit = Knopf(QStringLiteral("CommandExit"), QStringLiteral("S&chließen"), 56);
     CommandHelp = Knopf(QStringLiteral("CommandHelp"), QStringLiteral("&Hilfe"), 96);
     CommandSave->setDefault(true);
+
+    if (const QScreen *bildschirm = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        move(bildschirm->availableGeometry().center() - rect().center());
 
     const QList<QWidget *> reihenfolge{TextDatum,   TextRunde,   Text1[0],   Text1[1], Text1[2],
                                        Text1[3],    Text1[4],    Text1[5],   Text1[6], TextJoker,
@@ -96,10 +104,6 @@ void Form_Eingabe::showEvent(QShowEvent *event)
     if (m_vorbereitet)
         return;
     m_vorbereitet = true;
-    if (parentWidget() == nullptr || !parentWidget()->isVisible()) {
-        if (const QScreen *bildschirm = screen())
-            move(bildschirm->availableGeometry().center() - rect().center());
-    }
     Form_Activate();
 }
 

@@ -365,3 +365,16 @@ TEST(Speichern, RefusesANewDrawWhenTheArchiveIsFull)
     EXPECT_EQ(m.AnzahlZiehungen(), Modul1::MaxZiehungen);
     EXPECT_FALSE(ordner.Existiert(QStringLiteral("ziehbuch.dat")));
 }
+
+TEST(SatzBilden, RoundAtTheYearsEndIsStoredWithTheDatesYear)
+{
+    const Modul1 m = MitNeuester("30.12.200110501020304050607000000");
+    Felder f = Vorschlag(m, QDate(2002, 1, 2));
+    f.zahlen = Gueltig().zahlen;
+    f.joker = QStringLiteral("000000");
+    for (const char *runde : {"2002-001", "2001-106"}) {
+        f.runde = QString::fromLatin1(runde);
+        EXPECT_EQ(Pruefen(m, ModusNeu, f), QString()) << runde;
+        EXPECT_EQ(SatzBilden(f).mid(1, 13), QStringLiteral("02.01.2002") + f.runde.right(3));
+    }
+}
