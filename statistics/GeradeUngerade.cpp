@@ -4,7 +4,8 @@
 
 namespace {
 
-void Zaehlen(GeradeUngeradeZaehlung &z, const std::array<int, 7> &werte) {
+void Zaehlen(GeradeUngeradeZaehlung &z, const std::array<int, 7> &werte)
+{
     int gerade = 0;
     for (int p = 0; p < z.anzahlWerte; ++p) {
         if (werte[p] % 2 == 0) {
@@ -19,14 +20,16 @@ void Zaehlen(GeradeUngeradeZaehlung &z, const std::array<int, 7> &werte) {
 
 } // namespace
 
-int ErsteJokerZiehung(const Modul1 &m) {
+int ErsteJokerZiehung(const Modul1 &m)
+{
     int i = 1;
     while (i <= m.AnzahlZiehungen() && !m.Ziehungen.at(i).HatJoker())
         ++i;
     return i;
 }
 
-GeradeUngeradeZaehlung GeradeUngeradeZaehlen(const Modul1 &m, bool mitZZ) {
+GeradeUngeradeZaehlung GeradeUngeradeZaehlen(const Modul1 &m, bool mitZZ)
+{
     GeradeUngeradeZaehlung z;
     z.anzahlWerte = mitZZ ? 7 : 6;
     for (int d = 1; d <= m.AnzahlZiehungen(); ++d) {
@@ -39,7 +42,8 @@ GeradeUngeradeZaehlung GeradeUngeradeZaehlen(const Modul1 &m, bool mitZZ) {
     return z;
 }
 
-GeradeUngeradeZaehlung JokerGeradeUngeradeZaehlen(const Modul1 &m) {
+GeradeUngeradeZaehlung JokerGeradeUngeradeZaehlen(const Modul1 &m)
+{
     GeradeUngeradeZaehlung z;
     z.anzahlWerte = 6;
     for (int d = ErsteJokerZiehung(m); d <= m.AnzahlZiehungen(); ++d) {
@@ -52,7 +56,8 @@ GeradeUngeradeZaehlung JokerGeradeUngeradeZaehlen(const Modul1 &m) {
     return z;
 }
 
-void GeradeUngeradeZeichnen(const GeradeUngeradeZaehlung &z, Surface &s) {
+void GeradeUngeradeZeichnen(const GeradeUngeradeZaehlung &z, Surface &s)
+{
     using namespace Diagramm;
     int groesste = 0;
     for (int k : z.klassen) {
@@ -83,12 +88,14 @@ void GeradeUngeradeZeichnen(const GeradeUngeradeZaehlung &z, Surface &s) {
              QStringLiteral(" ungerade"));
 }
 
-void GeradeUngeradeGrafik(const Modul1 &m, bool mitZZ, Surface &s) {
+void GeradeUngeradeGrafik(const Modul1 &m, bool mitZZ, Surface &s)
+{
     Diagramm::Start(s);
     GeradeUngeradeZeichnen(GeradeUngeradeZaehlen(m, mitZZ), s);
 }
 
-void JokerGeradeUngeradeGrafik(const Modul1 &m, Surface &s) {
+void JokerGeradeUngeradeGrafik(const Modul1 &m, Surface &s)
+{
     Diagramm::Start(s);
     GeradeUngeradeZeichnen(JokerGeradeUngeradeZaehlen(m), s);
 }

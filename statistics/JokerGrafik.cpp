@@ -11,7 +11,8 @@ struct Extreme {
     int kleinster = 99999;
     int groesster = 0;
 
-    void Pruefen(int wert) {
+    void Pruefen(int wert)
+    {
         if (wert < kleinster)
             kleinster = wert;
         if (wert > groesster)
@@ -19,7 +20,8 @@ struct Extreme {
     }
 };
 
-QString Beschriftung(int zeile, int spalte) {
+QString Beschriftung(int zeile, int spalte)
+{
     static const QStringList kopf{QStringLiteral("Zahl"),  QStringLiteral("gezogen"),
                                   QStringLiteral("Pos.1"), QStringLiteral("Pos.2"),
                                   QStringLiteral("Pos.3"), QStringLiteral("Pos.4"),
@@ -31,7 +33,8 @@ QString Beschriftung(int zeile, int spalte) {
 
 } // namespace
 
-JokerTreffer JokerZaehlen(const Modul1 &m) {
+JokerTreffer JokerZaehlen(const Modul1 &m)
+{
     JokerTreffer treffer{};
     for (int i = ErsteJokerZiehung(m); i <= m.AnzahlZiehungen(); ++i) {
         const Ziehungssatz &satz = m.Ziehungen.at(i);
@@ -44,7 +47,8 @@ JokerTreffer JokerZaehlen(const Modul1 &m) {
     return treffer;
 }
 
-void JokerZeichnen(const JokerTreffer &treffer, Surface &s) {
+void JokerZeichnen(const JokerTreffer &treffer, Surface &s)
+{
     using namespace Diagramm;
     Extreme gesamt;
     for (int d = 0; d <= 9; ++d)
@@ -78,7 +82,8 @@ void JokerZeichnen(const JokerTreffer &treffer, Surface &s) {
     }
 }
 
-void JokerGrafik(const Modul1 &m, Surface &s) {
+void JokerGrafik(const Modul1 &m, Surface &s)
+{
     Diagramm::Start(s);
     JokerZeichnen(JokerZaehlen(m), s);
 }

@@ -21,7 +21,8 @@ struct Reihe {
     Aufruf zahl, wert, schatten, balken;
 };
 
-QList<Reihe> Reihen(const RecordingSurface &s) {
+QList<Reihe> Reihen(const RecordingSurface &s)
+{
     const QList<Aufruf> a = TexteUndKaesten(s);
     QList<Reihe> reihen;
     if (a.size() != 2 + 45 * 4) {
@@ -35,14 +36,17 @@ QList<Reihe> Reihen(const RecordingSurface &s) {
     return reihen;
 }
 
-double Spalte(const RecordingSurface &s) {
+double Spalte(const RecordingSurface &s)
+{
     return s.TextWidth(QStringLiteral("999999"));
 }
-double Zeile() {
+double Zeile()
+{
     return Hoehe / 47;
 }
 
-QList<int> Zahlen(const QList<Reihe> &reihen) {
+QList<int> Zahlen(const QList<Reihe> &reihen)
+{
     QList<int> zahlen;
     for (const Reihe &r : reihen)
         zahlen << r.zahl.text.toInt();
@@ -50,13 +54,15 @@ QList<int> Zahlen(const QList<Reihe> &reihen) {
 }
 
 // Numbers 1..6 drawn `mal` times, 7 as their Zusatzzahl.
-Modul1 EinsBisSechs(int mal) {
+Modul1 EinsBisSechs(int mal)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7), mal);
     return m;
 }
 
-void ErwarteGitter(const RecordingSurface &s, double x0, double faktorX, QList<double> werte) {
+void ErwarteGitter(const RecordingSurface &s, double x0, double faktorX, QList<double> werte)
+{
     const QList<Aufruf> linien = Linien(s);
     ASSERT_EQ(linien.size(), werte.size());
     for (int i = 0; i < werte.size(); ++i) {
@@ -71,7 +77,8 @@ void ErwarteGitter(const RecordingSurface &s, double x0, double faktorX, QList<d
 
 } // namespace
 
-TEST(Balkengrafik, CountGridForLargest57EndsAt60) {
+TEST(Balkengrafik, CountGridForLargest57EndsAt60)
+{
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(57), false, false, s);
     const double spalte = Spalte(s);
@@ -85,7 +92,8 @@ TEST(Balkengrafik, CountGridForLargest57EndsAt60) {
     EXPECT_NEAR(reihen[0].balken.x + reihen[0].balken.dx, Breite - 0.8 * spalte, Genau);
 }
 
-TEST(Balkengrafik, CountGridForLargest60ReachesBeyondLongestBar) {
+TEST(Balkengrafik, CountGridForLargest60ReachesBeyondLongestBar)
+{
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(60), false, false, s);
     const double spalte = Spalte(s);
@@ -93,7 +101,8 @@ TEST(Balkengrafik, CountGridForLargest60ReachesBeyondLongestBar) {
     EXPECT_GT(Linien(s).last().x, Breite - 0.8 * spalte);
 }
 
-TEST(Balkengrafik, CountChartDrawsGridThenHeadsThenRows) {
+TEST(Balkengrafik, CountChartDrawsGridThenHeadsThenRows)
+{
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(3), false, false, s);
     const QList<Aufruf> a = s.SeitCls();
@@ -111,7 +120,8 @@ TEST(Balkengrafik, CountChartDrawsGridThenHeadsThenRows) {
     EXPECT_EQ(a[3].y, 0);
 }
 
-TEST(Balkengrafik, RowsByNumberPlaceLabelsAndBarsInTheirRow) {
+TEST(Balkengrafik, RowsByNumberPlaceLabelsAndBarsInTheirRow)
+{
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(57), false, false, s);
     const QList<Reihe> reihen = Reihen(s);
@@ -142,7 +152,8 @@ TEST(Balkengrafik, RowsByNumberPlaceLabelsAndBarsInTheirRow) {
     }
 }
 
-TEST(Balkengrafik, NeverDrawnNumberHasEmptyBarAndShadowLeftOfOrigin) {
+TEST(Balkengrafik, NeverDrawnNumberHasEmptyBarAndShadowLeftOfOrigin)
+{
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(57), false, false, s);
     const Reihe r = Reihen(s).value(44);
@@ -153,7 +164,8 @@ TEST(Balkengrafik, NeverDrawnNumberHasEmptyBarAndShadowLeftOfOrigin) {
     EXPECT_EQ(r.schatten.dx, -25);
 }
 
-TEST(Balkengrafik, ZusatzzahlCountsOnlyWhenTicked) {
+TEST(Balkengrafik, ZusatzzahlCountsOnlyWhenTicked)
+{
     RecordingSurface ohne = Flaeche();
     AnzahlGezogenGrafik(EinsBisSechs(5), false, false, ohne);
     EXPECT_EQ(Reihen(ohne).value(6).wert.text, QStringLiteral("0x"));
@@ -162,7 +174,8 @@ TEST(Balkengrafik, ZusatzzahlCountsOnlyWhenTicked) {
     EXPECT_EQ(Reihen(mit).value(6).wert.text, QStringLiteral("5x"));
 }
 
-TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst) {
+TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({17, 3, 20, 21, 22, 23}, 24), 40);
     Anhaengen(m, Ziehung({20, 21, 22, 23, 2, 1}, 24), 2);
@@ -183,7 +196,8 @@ TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst) {
     EXPECT_EQ(reihen[44].wert.text, QStringLiteral("42x"));
 }
 
-TEST(Balkengrafik, FieldOutsideOneTo45CountsAsNoNumber) {
+TEST(Balkengrafik, FieldOutsideOneTo45CountsAsNoNumber)
+{
     Modul1 m;
     m.Ziehungen << Ziehungssatz(QStringLiteral("01.01.2000001500102030405060      "));
     RecordingSurface s = Flaeche();
@@ -195,7 +209,8 @@ TEST(Balkengrafik, FieldOutsideOneTo45CountsAsNoNumber) {
 }
 
 // The deviation example: smallest -7.3, largest 6.5.
-TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards) {
+TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
+{
     Abweichungen werte{};
     werte[5] = -7.3;
     werte[9] = 6.5;
@@ -241,7 +256,8 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards) {
     EXPECT_EQ(reihen[0].balken.farbe, Blau);
 }
 
-TEST(Balkengrafik, DeviationFromExpectedCountFollowsZusatzzahl) {
+TEST(Balkengrafik, DeviationFromExpectedCountFollowsZusatzzahl)
+{
     // One draw 1..6 with Zusatzzahl 7: expected 6/45 = 0.133 or 7/45 = 0.156.
     const Modul1 m = EinsBisSechs(1);
     RecordingSurface ohne = Flaeche();
@@ -262,7 +278,8 @@ TEST(Balkengrafik, DeviationFromExpectedCountFollowsZusatzzahl) {
     EXPECT_EQ(reihen[7].wert.text, QStringLiteral("-0,2"));
 }
 
-TEST(Balkengrafik, DeviationSortedByValueShowsSinglePrecisionValues) {
+TEST(Balkengrafik, DeviationSortedByValueShowsSinglePrecisionValues)
+{
     // 0.35000000001 prints 0,4; in single precision it is 0.3499999940 and prints 0,3.
     Abweichungen werte{};
     werte[1] = 0.35000000001;
@@ -282,7 +299,8 @@ TEST(Balkengrafik, DeviationSortedByValueShowsSinglePrecisionValues) {
     EXPECT_EQ(reihen[44].wert.text, QStringLiteral("0,3"));
 }
 
-TEST(Balkengrafik, DeviationWithEveryCountAsExpectedDrawsEmptyBars) {
+TEST(Balkengrafik, DeviationWithEveryCountAsExpectedDrawsEmptyBars)
+{
     // 15 draws: 90 numbers, each of 1..45 twice, expected 15 × 6 / 45 = 2.
     Modul1 m;
     for (int i = 0; i < 15; ++i) {
@@ -305,7 +323,8 @@ TEST(Balkengrafik, DeviationWithEveryCountAsExpectedDrawsEmptyBars) {
     EXPECT_NEAR(linien[1].x, 2.2 * Spalte(s), Genau);
 }
 
-TEST(Balkengrafik, GapChartNewestDrawShowsZeroWithShortShadow) {
+TEST(Balkengrafik, GapChartNewestDrawShowsZeroWithShortShadow)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7));
     Anhaengen(m, Ziehung({10, 11, 12, 13, 14, 15}, 16));
@@ -338,7 +357,8 @@ TEST(Balkengrafik, GapChartNewestDrawShowsZeroWithShortShadow) {
     EXPECT_EQ(Reihen(mit).value(15).wert.text, QStringLiteral("1"));
 }
 
-TEST(Balkengrafik, GapChartSortedByValueListsNewestDrawFirst) {
+TEST(Balkengrafik, GapChartSortedByValueListsNewestDrawFirst)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7));
     Anhaengen(m, Ziehung({40, 30, 20, 10, 45, 5}, 16));
@@ -351,7 +371,8 @@ TEST(Balkengrafik, GapChartSortedByValueListsNewestDrawFirst) {
     EXPECT_EQ(zahlen[11], 7);
 }
 
-TEST(Balkengrafik, EmptyArchiveDrawsEveryChartWithEmptyBars) {
+TEST(Balkengrafik, EmptyArchiveDrawsEveryChartWithEmptyBars)
+{
     const Modul1 leer;
     const std::function<void(Surface &)> grafiken[] = {
         [&](Surface &s) { AnzahlGezogenGrafik(leer, true, false, s); },
@@ -371,7 +392,8 @@ TEST(Balkengrafik, EmptyArchiveDrawsEveryChartWithEmptyBars) {
 }
 
 // Every chart shows "bitte warten ..." and repaints before computing, then clears once.
-TEST(Diagramm, EveryChartStartsWithWaitTextThenClears) {
+TEST(Diagramm, EveryChartStartsWithWaitTextThenClears)
+{
     Modul1 m = EinsBisSechs(2);
     Anhaengen(m, JokerZiehung(QStringLiteral("123456")));
     const std::function<void(Surface &)> grafiken[] = {

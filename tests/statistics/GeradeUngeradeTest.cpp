@@ -18,7 +18,8 @@ struct Bild {
     Aufruf gesamt;
 };
 
-Bild Lesen(const RecordingSurface &s) {
+Bild Lesen(const RecordingSurface &s)
+{
     Bild bild;
     const QList<Aufruf> a = s.SeitCls();
     if (a.size() < 4 || (a.size() - 4) % 4 != 0) {
@@ -34,14 +35,16 @@ Bild Lesen(const RecordingSurface &s) {
     return bild;
 }
 
-QStringList Beschriftungen(const Bild &bild) {
+QStringList Beschriftungen(const Bild &bild)
+{
     QStringList texte;
     for (const Klasse &k : bild.klassen)
         texte << k.beschriftung.text;
     return texte;
 }
 
-QStringList Anzahlen(const Bild &bild) {
+QStringList Anzahlen(const Bild &bild)
+{
     QStringList texte;
     for (const Klasse &k : bild.klassen)
         texte << k.anzahl.text;
@@ -50,7 +53,8 @@ QStringList Anzahlen(const Bild &bild) {
 
 constexpr double Genau = 1e-6;
 
-QStringList Texte(std::initializer_list<const char *> texte) {
+QStringList Texte(std::initializer_list<const char *> texte)
+{
     QStringList liste;
     for (const char *t : texte)
         liste << QString::fromUtf8(t);
@@ -59,7 +63,8 @@ QStringList Texte(std::initializer_list<const char *> texte) {
 
 } // namespace
 
-TEST(GeradeUngerade, SixValuesGiveSevenRowsAxisAndTotals) {
+TEST(GeradeUngerade, SixValuesGiveSevenRowsAxisAndTotals)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({2, 4, 5, 7, 9, 11}, 13));
     RecordingSurface s = Flaeche();
@@ -107,7 +112,8 @@ TEST(GeradeUngerade, SixValuesGiveSevenRowsAxisAndTotals) {
     EXPECT_EQ(bild.klassen[0].schatten.dx, -25);
 }
 
-TEST(GeradeUngerade, ZusatzzahlGivesEightRows) {
+TEST(GeradeUngerade, ZusatzzahlGivesEightRows)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({2, 4, 5, 7, 9, 11}, 13));
     RecordingSurface s = Flaeche();
@@ -123,7 +129,8 @@ TEST(GeradeUngerade, ZusatzzahlGivesEightRows) {
     EXPECT_NEAR(bild.gesamt.y, 10 * zeile, Genau);
 }
 
-TEST(GeradeUngerade, ZusatzzahlMovesDrawToItsRow) {
+TEST(GeradeUngerade, ZusatzzahlMovesDrawToItsRow)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 8));
     const struct {
@@ -141,7 +148,8 @@ TEST(GeradeUngerade, ZusatzzahlMovesDrawToItsRow) {
     }
 }
 
-TEST(GeradeUngerade, FieldOutsideOneTo45CountsAsEvenZero) {
+TEST(GeradeUngerade, FieldOutsideOneTo45CountsAsEvenZero)
+{
     // 51 is no number, so counts as 0: one even value beside 3, 5, 7, 9, 11.
     Modul1 m;
     m.Ziehungen << Ziehungssatz(QStringLiteral("01.01.200000151030507091113      "));
@@ -150,7 +158,8 @@ TEST(GeradeUngerade, FieldOutsideOneTo45CountsAsEvenZero) {
     EXPECT_EQ(Anzahlen(Lesen(s)), Texte({"0", "1", "0", "0", "0", "0", "0"}));
 }
 
-TEST(GeradeUngerade, JokerCountsFromFirstJokerDrawOn) {
+TEST(GeradeUngerade, JokerCountsFromFirstJokerDrawOn)
+{
     Modul1 m;
     Anhaengen(m, JokerZiehung(QStringLiteral("      ")), 2); // before the first Joker
     Anhaengen(m, JokerZiehung(QStringLiteral("135791")));    // class 0
@@ -173,7 +182,8 @@ TEST(GeradeUngerade, JokerCountsFromFirstJokerDrawOn) {
     EXPECT_NEAR(bild.klassen[0].balken.dx, faktorX, Genau);
 }
 
-TEST(GeradeUngerade, JokerChartIgnoresZusatzzahlAndNumbers) {
+TEST(GeradeUngerade, JokerChartIgnoresZusatzzahlAndNumbers)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({2, 4, 6, 8, 10, 12}, 14, QStringLiteral("111111")));
     RecordingSurface s = Flaeche();
@@ -181,7 +191,8 @@ TEST(GeradeUngerade, JokerChartIgnoresZusatzzahlAndNumbers) {
     EXPECT_EQ(Lesen(s).gesamt.text, QStringLiteral("Gesamt: 0 gerade (0,0%), 6 ungerade"));
 }
 
-TEST(GeradeUngerade, NoCountedDrawDrawsEmptyBarsAndZeroShare) {
+TEST(GeradeUngerade, NoCountedDrawDrawsEmptyBarsAndZeroShare)
+{
     Modul1 ohneJoker;
     Anhaengen(ohneJoker, JokerZiehung(QStringLiteral("      ")), 3);
     const Modul1 leer;
@@ -201,7 +212,8 @@ TEST(GeradeUngerade, NoCountedDrawDrawsEmptyBarsAndZeroShare) {
     }
 }
 
-TEST(GeradeUngerade, ShareOfExactlyHalfPrints50) {
+TEST(GeradeUngerade, ShareOfExactlyHalfPrints50)
+{
     Modul1 m;
     Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7));
     RecordingSurface s = Flaeche();
