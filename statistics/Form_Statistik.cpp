@@ -46,7 +46,9 @@ void Hintergrund(QWidget *w, const QColor &farbe)
     farben.setColor(QPalette::Window, farbe);
     farben.setColor(QPalette::Base, farbe);
     w->setPalette(farben);
-    w->setAutoFillBackground(true);
+    // Check and option boxes stay see-through, so that they match the frame's panel.
+    if (qobject_cast<QAbstractButton *>(w) == nullptr)
+        w->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -101,6 +103,10 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     setWindowTitle(QStringLiteral("Ziehbuch - Statistik"));
     setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(Twips(10455), Twips(7230));
+    QFont schrift(QStringLiteral("MS Sans Serif"));
+    schrift.setPointSizeF(8.25);
+    schrift.setStyleHint(QFont::SansSerif);
+    setFont(schrift);
 
     Frame1 = new QGroupBox(QStringLiteral("Statistik"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -110,10 +116,13 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     ListWahl->setObjectName(QStringLiteral("ListWahl"));
     ListWahl->setGeometry(Rechteck(120, 360, 2175, 2400));
     ListWahl->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListWahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     LabelZahl = new QLabel(QStringLiteral("Zahl"), Frame1);
     LabelZahl->setObjectName(QStringLiteral("LabelZahl"));
     LabelZahl->setGeometry(Rechteck(120, 3000, 315, 195));
+    // Wide enough for its text in whatever font the system has.
+    LabelZahl->resize(LabelZahl->size().expandedTo(LabelZahl->sizeHint()));
 
     TextZahl = new QLineEdit(QStringLiteral("1"), Frame1);
     TextZahl->setObjectName(QStringLiteral("TextZahl"));
