@@ -281,8 +281,12 @@ TEST_F(StatistikFenster, RefusedNumberBeepsAndShowsNoOutput)
     }
 }
 
-TEST_F(StatistikFenster, EnterInTheNumberFieldComputes)
+TEST_F(StatistikFenster, EnterComputesFromTheListAndTheNumberField)
 {
+    Waehlen(QStringLiteral("Verteilung"));
+    QTest::keyClick(ListWahl(), Qt::Key_Return);
+    EXPECT_EQ(Text1()->toPlainText(), Angezeigt(Verteilung(m, true)));
+
     Waehlen(QStringLiteral("Zahlenstatistik"));
     ZahlEingeben(QStringLiteral("3"));
     QTest::keyClick(TextZahl(), Qt::Key_Return);
