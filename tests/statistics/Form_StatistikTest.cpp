@@ -360,16 +360,6 @@ TEST_F(StatistikFenster, ChartsDrawWithTheirOptions)
     }
 }
 
-TEST_F(StatistikFenster, SortingByValueReachesTheChart)
-{
-    Waehlen(QStringLiteral("Anzahl gezogen (Grafik)"));
-    Berechnen();
-    const QImage nachZahl = Picture1()->Bild();
-    OptionSortW()->setChecked(true);
-    Berechnen();
-    EXPECT_FALSE(Picture1()->Bild() == nachZahl);
-}
-
 TEST_F(StatistikFenster, HelpShowsTheSelectedEntrysTopic)
 {
     Klicken("CommandHelp");

@@ -222,13 +222,6 @@ TEST(Verteilung, ManyDrawsCountAllButMarkTheNewestHundred)
                              QLatin1Char(' '));
     EXPECT_EQ(mit.at(45),
               QStringLiteral("45 -38,9 ") + QString(100, QLatin1Char('-')) + QLatin1Char(' '));
-
-    // Without the Zusatzzahl, against 33.33: 7 and 14 count nothing.
-    const QStringList ohne = Zeilen(Verteilung(Wechselarchiv(250), false));
-    EXPECT_EQ(ohne.at(6), QStringLiteral("06  91,7 ") + Wiederholt(QStringLiteral("-O"), 50) +
-                              QLatin1Char(' '));
-    EXPECT_EQ(ohne.at(7),
-              QStringLiteral("07 -33,3 ") + QString(100, QLatin1Char('-')) + QLatin1Char(' '));
 }
 
 TEST(Verteilung, DeviationsNearZeroAndBelowExpectation)
