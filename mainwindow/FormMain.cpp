@@ -212,11 +212,6 @@ void FormMain::Picture1Anlegen()
               QStringLiteral("Zahlen der nächsten Ziehung"), &FormMain::CommandNext_Click);
 }
 
-QWidget *FormMain::Elternfenster()
-{
-    return isVisible() ? this : nullptr;
-}
-
 bool FormMain::Form_Load(const QString &programmOrdner)
 {
     // The tip names are measured in the window's font, of the columns' family.
@@ -360,10 +355,10 @@ void FormMain::ZeigeZiehung()
 
 bool FormMain::eventFilter(QObject *objekt, QEvent *ereignis)
 {
-    // Keys reach the window before its focused control; a menu open over it
-    // takes its own keys.
+    // Keys reach the window before its focused control; a menu open over it,
+    // or the menu bar in keyboard use, takes its own keys.
     if (ereignis->type() != QEvent::KeyPress || objekt != windowHandle() ||
-        QApplication::activePopupWidget())
+        QApplication::activePopupWidget() || menuBar()->hasFocus())
         return false;
     const auto *taste = static_cast<QKeyEvent *>(ereignis);
     Form_KeyDown(taste->key(), taste->modifiers());

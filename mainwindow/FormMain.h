@@ -66,7 +66,6 @@ private:
     void Toolbar1Anlegen();
     void Picture1Anlegen();
     void FensterGroesse();
-    QWidget *Elternfenster();
 
     Modul1 &m_m;
     Plattform &m_p;

@@ -5,6 +5,7 @@
 #include "TempFolder.h"
 #include "Ziehungsdatei.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -139,6 +140,29 @@ TEST_F(Hauptfenster, MoreThan32767DrawsStopStartUp)
     EXPECT_EQ(fake.prompts.boxen[0].text,
               QStringLiteral("Die Datei ZIEHBUCH.DAT enthält mehr als 32767 Ziehungen.\r\n"
                              "Das Programm wird abgebrochen."));
+}
+
+TEST_F(Hauptfenster, UnreadableFilesStopStartUpWithTheirReason)
+{
+    QDir(ordner.Pfad()).mkdir(QStringLiteral("ziehbuch.dat"));
+    EXPECT_FALSE(Starten());
+    ASSERT_EQ(fake.prompts.boxen.size(), 1);
+    EXPECT_TRUE(fake.prompts.boxen[0].text.startsWith(
+        QStringLiteral("Die Datei ZIEHBUCH.DAT kann nicht gelesen werden.\r\n")));
+    EXPECT_TRUE(
+        fake.prompts.boxen[0].text.endsWith(QStringLiteral("\r\nDas Programm wird abgebrochen.")));
+    EXPECT_FALSE(ordner.Existiert(QStringLiteral("ziehbuch.ini")));
+}
+
+TEST_F(Hauptfenster, UnreadableSettingsFileStopsStartUpRatherThanLoseTheTips)
+{
+    ordner.Schreiben(QStringLiteral("ziehbuch.dat"), Datei(DreiZiehungen));
+    QDir(ordner.Pfad()).mkdir(QStringLiteral("ziehbuch.ini"));
+    EXPECT_FALSE(Starten());
+    ASSERT_EQ(fake.prompts.boxen.size(), 1);
+    EXPECT_TRUE(fake.prompts.boxen[0].text.startsWith(
+        QStringLiteral("Die Datei ZIEHBUCH.INI kann nicht gelesen werden.\r\n")));
+    EXPECT_TRUE(fake.fenster.geoeffnet.isEmpty());
 }
 
 TEST_F(Hauptfenster, StartUpSetsPathsAndShowsTheAboutBoxLast)
