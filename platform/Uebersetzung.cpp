@@ -17,6 +17,9 @@ bool DeutscheUebersetzungLaden(QCoreApplication &app) {
 }
 
 void FontZuordnung() {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                              QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    // Arial's metric twin keeps texts within the fixed control sizes, which
+    // the wider default sans font would overrun; the system's font is the fallback.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
 }

@@ -117,6 +117,7 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     ListWahl->setGeometry(Rechteck(120, 360, 2175, 2400));
     ListWahl->setSelectionMode(QAbstractItemView::SingleSelection);
     ListWahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListWahl->setTextElideMode(Qt::ElideNone);
 
     LabelZahl = new QLabel(QStringLiteral("Zahl"), Frame1);
     LabelZahl->setObjectName(QStringLiteral("LabelZahl"));
