@@ -25,6 +25,12 @@ struct Sprung {
     int ziel; // 0: wrong answer
 };
 
+// Cases are named by their `fall` in test output.
+void PrintTo(const Sprung &fall, std::ostream *os)
+{
+    *os << fall.fall;
+}
+
 class GeheZu : public ::testing::TestWithParam<Sprung> {};
 
 TEST_P(GeheZu, LandsOnTheFirstDrawAtOrAfterTheTarget)

@@ -38,6 +38,12 @@ struct EinTip {
     QString gewinn; // column 2
 };
 
+// Cases are named by their `fall` in test output.
+void PrintTo(const EinTip &fall, std::ostream *os)
+{
+    *os << fall.fall;
+}
+
 class EinzelnerTip : public ::testing::TestWithParam<EinTip> {};
 
 TEST_P(EinzelnerTip, ShowsItsClassOrNoWin)
