@@ -254,7 +254,8 @@ bool FormMain::Form_Load(const QString &programmOrdner)
             m_p.prompts.Fehler(nullptr,
                                QStringLiteral("Die Datei ZIEHBUCH.INI fehlte und konnte nicht "
                                               "angelegt werden.") +
-                                   CrLf + angelegt.grund,
+                                   CrLf + angelegt.grund + CrLf +
+                                   QStringLiteral("Das Programm startet ohne Tips."),
                                titel);
         }
     }

@@ -6,6 +6,7 @@
 #include "Ziehungsdatei.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -111,6 +112,22 @@ TEST_F(Hauptfenster, MissingSettingsFileIsCreatedEmptyAndStartUpGoesOn)
     form.show();
     EXPECT_EQ(Text("LabelNr"), QStringLiteral("#3"));
     EXPECT_EQ(Text("LabelGewinn0"), QStringLiteral("KEIN GEWINN"));
+}
+
+TEST_F(Hauptfenster, SettingsFileThatCannotBeCreatedIsReportedAndStartUpGoesOn)
+{
+    ordner.Schreiben(QStringLiteral("ziehbuch.dat"), Datei(DreiZiehungen));
+    // A link into a folder that does not exist: the file is missing and cannot be made.
+    ASSERT_TRUE(QFile::link(ordner.Datei(QStringLiteral("fehlt/ziehbuch.ini")),
+                            ordner.Datei(QStringLiteral("ziehbuch.ini"))));
+    EXPECT_TRUE(Starten());
+    ASSERT_EQ(fake.prompts.boxen.size(), 1);
+    EXPECT_TRUE(fake.prompts.boxen[0].text.startsWith(
+        QStringLiteral("Die Datei ZIEHBUCH.INI fehlte und konnte nicht angelegt werden.\r\n")));
+    EXPECT_TRUE(
+        fake.prompts.boxen[0].text.endsWith(QStringLiteral("\r\nDas Programm startet ohne Tips.")));
+    EXPECT_EQ(m.AnzahlIniZeilen(), 0);
+    EXPECT_EQ(fake.fenster.geoeffnet, QList<QString>{QStringLiteral("Form_Info")});
 }
 
 TEST_F(Hauptfenster, BadLineStopsStartUpAndLeavesTheFileAsItWas)
