@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-TEST(Uebersetzung, StandardButtonsReadGermanAfterLoading) {
+TEST(Uebersetzung, StandardButtonsReadGermanAfterLoading)
+{
     ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp))
         << "qtbase_de.qm missing: install qt6-translations-l10n";
     QDialogButtonBox knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
