@@ -4,7 +4,7 @@
 #include "RecordingSurface.h"
 
 #include <QFont>
-#include <QString>
+#include <QStringList>
 #include <array>
 
 namespace grafik_test {
@@ -14,6 +14,8 @@ using Aufruf = RecordingSurface::Aufruf;
 
 constexpr double Breite = 7695;
 constexpr double Hoehe = 6855;
+constexpr double Genau = 1e-3;
+const QColor Blau(0, 0, 255), Rot(255, 0, 0), Grau(128, 128, 128);
 
 inline QFont Schrift()
 {
@@ -39,36 +41,35 @@ inline Ziehungssatz Ziehung(std::array<int, 6> zahlen, int zz,
     return Ziehungssatz(text + joker);
 }
 
-inline Ziehungssatz JokerZiehung(const QString &joker)
-{
-    return Ziehung({1, 2, 3, 4, 5, 6}, 7, joker);
-}
-
 inline void Anhaengen(Modul1 &m, const Ziehungssatz &satz, int mal = 1)
 {
     for (int i = 0; i < mal; ++i)
         m.Ziehungen << satz;
 }
 
-// The prints and boxes after the clear, without the grid lines.
-inline QList<Aufruf> TexteUndKaesten(const RecordingSurface &s)
+inline void Joker(Modul1 &m, const char *joker, int mal = 1)
+{
+    Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7, QLatin1String(joker)), mal);
+}
+
+// The calls of one kind after the clear.
+inline QList<Aufruf> Nur(const RecordingSurface &s, Art art)
 {
     QList<Aufruf> auswahl;
     for (const Aufruf &a : s.SeitCls()) {
-        if (a.art == Art::Print || a.art == Art::Box)
+        if (a.art == art)
             auswahl << a;
     }
     return auswahl;
 }
 
-inline QList<Aufruf> Linien(const RecordingSurface &s)
+// The printed texts after the clear, in their order.
+inline QStringList Texte(const RecordingSurface &s)
 {
-    QList<Aufruf> auswahl;
-    for (const Aufruf &a : s.SeitCls()) {
-        if (a.art == Art::Line)
-            auswahl << a;
-    }
-    return auswahl;
+    QStringList texte;
+    for (const Aufruf &a : Nur(s, Art::Print))
+        texte << a.text;
+    return texte;
 }
 
 } // namespace grafik_test

@@ -7,145 +7,89 @@ using namespace grafik_test;
 
 namespace {
 
-constexpr double Genau = 1e-6;
-
-struct Zelle {
-    Aufruf text;
-    bool mitBalken = false;
-    Aufruf schatten, balken;
+// The 11 × 8 table as drawn: a text per cell, row by row, and a shadow and a bar
+// after each count.
+struct Tabelle {
+    QStringList texte;
+    QList<Aufruf> texteAufrufe, balken;
+    QString Text(int r, int c) const { return texte.value(r * 8 + c); }
+    Aufruf Balken(int r, int c) const { return balken.value((r - 1) * 7 + c - 1); }
 };
-
-// The table as drawn, cell [row][column]: a label, or a count with its bar.
-using Tabelle = std::array<std::array<Zelle, 8>, 11>;
 
 Tabelle Lesen(const RecordingSurface &s)
 {
-    Tabelle t;
-    const QList<Aufruf> a = s.SeitCls();
-    int k = 0;
-    for (int r = 0; r <= 10; ++r) {
-        for (int c = 0; c <= 7; ++c) {
-            if (k >= a.size() || a[k].art != Art::Print) {
-                ADD_FAILURE() << "no text for cell " << r << "," << c;
-                return t;
-            }
-            t[r][c].text = a[k++];
-            if (r > 0 && c > 0) {
-                if (k + 1 >= a.size() || a[k].art != Art::Box || a[k + 1].art != Art::Box) {
-                    ADD_FAILURE() << "no bar for cell " << r << "," << c;
-                    return t;
-                }
-                t[r][c].mitBalken = true;
-                t[r][c].schatten = a[k++];
-                t[r][c].balken = a[k++];
-            }
-        }
-    }
-    EXPECT_EQ(k, a.size()) << "calls after the table";
+    Tabelle t{Texte(s), Nur(s, Art::Print), {}};
+    const QList<Aufruf> kaesten = Nur(s, Art::Box);
+    for (int i = 1; i < kaesten.size(); i += 2)
+        t.balken << kaesten[i];
+    EXPECT_EQ(t.texte.size(), 88);
+    EXPECT_EQ(kaesten.size(), 2 * 70);
     return t;
 }
 
-double Spaltenbreite()
-{
-    return Breite * 0.97 / 9;
-}
+const double Spalte = Breite * 0.97 / 9;
 
-// Counted: 123450, 111111 and a draw without a Joker as 000000; the draw
-// before the first Joker is not counted.
+// Counted: 123450, 111111 and a draw without a Joker as 000000; the draw before
+// the first Joker is not counted.
 Modul1 Beispiel()
 {
     Modul1 m;
-    Anhaengen(m, JokerZiehung(QStringLiteral("      ")));
-    Anhaengen(m, JokerZiehung(QStringLiteral("123450")));
-    Anhaengen(m, JokerZiehung(QStringLiteral("111111")));
-    Anhaengen(m, JokerZiehung(QStringLiteral("      ")));
+    Joker(m, "      ");
+    Joker(m, "123450");
+    Joker(m, "111111");
+    Joker(m, "      ");
     return m;
 }
 
 } // namespace
 
-TEST(JokerGrafik, CountsPerDigitAndPositionFromFirstJokerDraw)
+TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
 {
     RecordingSurface s = Flaeche();
     JokerGrafik(Beispiel(), s);
     const Tabelle t = Lesen(s);
+    EXPECT_EQ(t.texte.mid(0, 8).join(QLatin1Char('|')),
+              QStringLiteral("Zahl|gezogen|Pos.1|Pos.2|Pos.3|Pos.4|Pos.5|Pos.6"));
     // Rows: digit 0..9; columns: gezogen, Pos.1 .. Pos.6.
-    const int erwartet[10][7] = {
-        {7, 1, 1, 1, 1, 1, 2}, {7, 2, 1, 1, 1, 1, 1}, {1, 0, 1, 0, 0, 0, 0}, {1, 0, 0, 1, 0, 0, 0},
-        {1, 0, 0, 0, 1, 0, 0}, {1, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0},
-        {0, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}};
-    for (int d = 0; d <= 9; ++d) {
-        for (int p = 0; p <= 6; ++p) {
-            EXPECT_EQ(t[d + 1][p + 1].text.text, QString::number(erwartet[d][p]) + QLatin1Char('x'))
-                << "digit " << d << " column " << p;
-        }
-    }
-}
+    const char *erwartet[10] = {" 0|7x|1x|1x|1x|1x|1x|2x", " 1|7x|2x|1x|1x|1x|1x|1x",
+                                " 2|1x|0x|1x|0x|0x|0x|0x", " 3|1x|0x|0x|1x|0x|0x|0x",
+                                " 4|1x|0x|0x|0x|1x|0x|0x", " 5|1x|0x|0x|0x|0x|1x|0x",
+                                " 6|0x|0x|0x|0x|0x|0x|0x", " 7|0x|0x|0x|0x|0x|0x|0x",
+                                " 8|0x|0x|0x|0x|0x|0x|0x", " 9|0x|0x|0x|0x|0x|0x|0x"};
+    for (int d = 0; d <= 9; ++d)
+        EXPECT_EQ(t.texte.mid(8 * (d + 1), 8).join(QLatin1Char('|')), QLatin1String(erwartet[d]));
 
-TEST(JokerGrafik, LabelsAndCellCornersFollowTheNineColumnGrid)
-{
-    RecordingSurface s = Flaeche();
-    JokerGrafik(Beispiel(), s);
-    const Tabelle t = Lesen(s);
-    const QStringList kopf{QStringLiteral("Zahl"),  QStringLiteral("gezogen"),
-                           QStringLiteral("Pos.1"), QStringLiteral("Pos.2"),
-                           QStringLiteral("Pos.3"), QStringLiteral("Pos.4"),
-                           QStringLiteral("Pos.5"), QStringLiteral("Pos.6")};
-    const double links[8] = {0, 1, 3, 4, 5, 6, 7, 8};
+    // Columns start at 0, 1, 3, 4 .. 8 widths; the totals' bars are red.
     const double zeile = 2.5 * s.TextHeight(QStringLiteral("0"));
-    for (int c = 0; c <= 7; ++c)
-        EXPECT_EQ(t[0][c].text.text, kopf[c]);
-    for (int r = 1; r <= 10; ++r)
-        EXPECT_EQ(t[r][0].text.text, QLatin1Char(' ') + QString::number(r - 1));
-    for (int r = 0; r <= 10; ++r) {
-        for (int c = 0; c <= 7; ++c) {
-            SCOPED_TRACE(QStringLiteral("%1,%2").arg(r).arg(c).toStdString());
-            EXPECT_NEAR(t[r][c].text.x, links[c] * Spaltenbreite(), Genau);
-            EXPECT_NEAR(t[r][c].text.y, r * zeile, Genau);
-            if (!t[r][c].mitBalken)
-                continue;
-            EXPECT_NEAR(t[r][c].balken.x, links[c] * Spaltenbreite(), Genau);
-            EXPECT_NEAR(t[r][c].balken.y, r * zeile + 0.4 * zeile, Genau);
-            EXPECT_NEAR(t[r][c].balken.dy, 0.4 * zeile, Genau);
-            EXPECT_EQ(t[r][c].balken.farbe, c == 1 ? QColor(255, 0, 0) : QColor(0, 0, 255));
-            EXPECT_NEAR(t[r][c].schatten.x, t[r][c].balken.x, Genau);
-            EXPECT_NEAR(t[r][c].schatten.y, t[r][c].balken.y - 25, Genau);
-            EXPECT_NEAR(t[r][c].schatten.dx, t[r][c].balken.dx - 25, Genau);
-            EXPECT_NEAR(t[r][c].schatten.dy, 0.4 * zeile, Genau);
-            EXPECT_EQ(t[r][c].schatten.farbe, QColor(128, 128, 128));
-        }
-    }
-}
+    EXPECT_NEAR(t.texteAufrufe[8 * 3 + 2].x, 3 * Spalte, Genau);
+    EXPECT_NEAR(t.texteAufrufe[8 * 3 + 2].y, 3 * zeile, Genau);
+    EXPECT_NEAR(t.Balken(3, 1).x, Spalte, Genau);
+    EXPECT_NEAR(t.Balken(3, 1).y, 3.4 * zeile, Genau);
+    EXPECT_EQ(t.Balken(3, 1).farbe, Rot);
+    EXPECT_EQ(t.Balken(3, 2).farbe, Blau);
 
-TEST(JokerGrafik, BarsScaleFromSmallestToLargestOfTheirKind)
-{
-    RecordingSurface s = Flaeche();
-    JokerGrafik(Beispiel(), s);
-    const Tabelle t = Lesen(s);
-    const double b = Spaltenbreite();
-    // Totals 0..7: scale 1.8 b / 12 per unit, bar (total + 5) units.
-    EXPECT_NEAR(t[1][1].balken.dx, 1.8 * b, Genau);      // digit 0: 7
-    EXPECT_NEAR(t[3][1].balken.dx, 6 * 0.15 * b, Genau); // digit 2: 1
-    EXPECT_NEAR(t[7][1].balken.dx, 5 * 0.15 * b, Genau); // digit 6: 0
-    // Positions 0..2: scale 0.9 b / 5 per unit, bar (count + 3) units.
-    EXPECT_NEAR(t[1][7].balken.dx, 0.9 * b, Genau);      // digit 0 at Pos.6: 2
-    EXPECT_NEAR(t[1][2].balken.dx, 4 * 0.18 * b, Genau); // digit 0 at Pos.1: 1
-    EXPECT_NEAR(t[10][2].balken.dx, 3 * 0.18 * b, Genau);
+    // Totals 0..7: 1.8 widths / 12 per unit, bar (total + 5) units; positions
+    // 0..2: 0.9 widths / 5 per unit, bar (count + 3) units.
+    EXPECT_NEAR(t.Balken(1, 1).dx, 1.8 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(3, 1).dx, 6 * 0.15 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(7, 1).dx, 5 * 0.15 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(1, 7).dx, 0.9 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(1, 2).dx, 4 * 0.18 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(10, 2).dx, 3 * 0.18 * Spalte, Genau);
 }
 
 TEST(JokerGrafik, WithoutJokerDrawEveryCellIsZeroWithFullLengthBar)
 {
     Modul1 ohneJoker;
-    Anhaengen(ohneJoker, JokerZiehung(QStringLiteral("      ")), 3);
-    const Modul1 leer;
-    for (const Modul1 *archiv : {static_cast<const Modul1 *>(&ohneJoker), &leer}) {
+    Joker(ohneJoker, "      ", 3);
+    for (const Modul1 &m : {ohneJoker, Modul1()}) {
         RecordingSurface s = Flaeche();
-        JokerGrafik(*archiv, s);
+        JokerGrafik(m, s);
         const Tabelle t = Lesen(s);
         for (int r = 1; r <= 10; ++r) {
             for (int c = 1; c <= 7; ++c) {
-                EXPECT_EQ(t[r][c].text.text, QStringLiteral("0x"));
-                EXPECT_NEAR(t[r][c].balken.dx, (c == 1 ? 1.8 : 0.9) * Spaltenbreite(), Genau);
+                EXPECT_EQ(t.Text(r, c), QStringLiteral("0x"));
+                EXPECT_NEAR(t.Balken(r, c).dx, (c == 1 ? 1.8 : 0.9) * Spalte, Genau);
             }
         }
     }
@@ -154,10 +98,9 @@ TEST(JokerGrafik, WithoutJokerDrawEveryCellIsZeroWithFullLengthBar)
 TEST(JokerGrafik, LargeCountsPrintWithoutThousandsSeparator)
 {
     Modul1 m;
-    Anhaengen(m, JokerZiehung(QStringLiteral("111111")), 1234);
+    Joker(m, "111111", 1234);
     RecordingSurface s = Flaeche();
     JokerGrafik(m, s);
-    const Tabelle t = Lesen(s);
-    EXPECT_EQ(t[2][1].text.text, QStringLiteral("7404x"));
-    EXPECT_EQ(t[2][2].text.text, QStringLiteral("1234x"));
+    EXPECT_EQ(Lesen(s).Text(2, 1), QStringLiteral("7404x"));
+    EXPECT_EQ(Lesen(s).Text(2, 2), QStringLiteral("1234x"));
 }

@@ -2,8 +2,9 @@
 
 #include "Modul1.h"
 
-#include <QString>
+#include <QStringList>
 #include <array>
+#include <gtest/gtest.h>
 
 namespace zahlenstatistik_test {
 
@@ -33,6 +34,27 @@ inline Modul1 Wechselarchiv(int anzahl)
                               : Erzeugt(i, {8, 9, 10, 11, 12, 13}, 14));
     }
     return m;
+}
+
+// An archive of draws whose seven number fields read as given, repeated `mal` times.
+inline Modul1 Archiv(std::initializer_list<const char *> felder, int mal = 1)
+{
+    Modul1 m;
+    for (int w = 0; w < mal; ++w) {
+        for (const char *f : felder)
+            m.Ziehungen << Ziehungssatz(QStringLiteral("01.01.2000001") + QLatin1String(f) +
+                                        QStringLiteral("      "));
+    }
+    return m;
+}
+
+// The lines of a text whose every line ends in CR LF.
+inline QStringList Zeilen(const QString &text)
+{
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n")));
+    QStringList zeilen = text.split(QStringLiteral("\r\n"));
+    zeilen.removeLast();
+    return zeilen;
 }
 
 } // namespace zahlenstatistik_test
