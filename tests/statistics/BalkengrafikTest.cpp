@@ -22,29 +22,20 @@ QList<Reihe> Reihen(const RecordingSurface &s)
     for (const Aufruf &x : s.SeitCls())
         if (x.art == Art::Print || x.art == Art::Box)
             a << x;
-    QList<Reihe> reihen;
     if (a.size() != 2 + 45 * 4) {
         ADD_FAILURE() << "expected two heads and 45 rows, got " << a.size() << " calls";
         return QList<Reihe>(45);
     }
+    QList<Reihe> reihen;
     for (int k = 2; k < a.size(); k += 4)
         reihen << Reihe{a[k], a[k + 1], a[k + 2], a[k + 3]};
     return reihen;
-}
-
-QList<int> Zahlen(const QList<Reihe> &reihen)
-{
-    QList<int> zahlen;
-    for (const Reihe &r : reihen)
-        zahlen << r.zahl.text.toInt();
-    return zahlen;
 }
 
 double Spalte(const RecordingSurface &s)
 {
     return s.TextWidth(QStringLiteral("999999"));
 }
-const double Zeile = Hoehe / 47;
 
 // Numbers 1..6 drawn `mal` times, 7 as their Zusatzzahl.
 Modul1 EinsBisSechs(int mal)
@@ -54,13 +45,13 @@ Modul1 EinsBisSechs(int mal)
     return m;
 }
 
-// Grey full-height grid lines at the given values from x0.
-void ErwarteGitter(const RecordingSurface &s, double x0, double faktorX, QList<double> werte)
+// Grey full-height grid lines from 2.2 columns on, `schritt` apart.
+void ErwarteGitter(const RecordingSurface &s, double schritt, int anzahl)
 {
-    QList<Aufruf> linien = Nur(s, Art::Line);
-    ASSERT_GE(linien.size(), werte.size());
-    for (int i = 0; i < werte.size(); ++i) {
-        EXPECT_NEAR(linien[i].x, x0 + werte[i] * faktorX, Genau) << i;
+    const QList<Aufruf> linien = Nur(s, Art::Line);
+    ASSERT_GE(linien.size(), anzahl);
+    for (int i = 0; i < anzahl; ++i) {
+        EXPECT_NEAR(linien[i].x, 2.2 * Spalte(s) + i * schritt, Genau) << i;
         EXPECT_EQ(linien[i].dy, Hoehe) << i;
         EXPECT_EQ(linien[i].farbe, Grau) << i;
     }
@@ -76,30 +67,21 @@ TEST(Balkengrafik, CountChartGridAndRows)
         AnzahlGezogenGrafik(EinsBisSechs(groesste), false, false, s);
         const double spalte = Spalte(s), faktorX = (Breite - 3 * spalte) / groesste;
         EXPECT_EQ(s.SeitCls().first().art, Art::Line); // the grid lies under the bars
-        if (groesste == 57)
-            ErwarteGitter(s, 2.2 * spalte, faktorX, {0, 10, 20, 30, 40, 50, 60});
-        else
-            ErwarteGitter(s, 2.2 * spalte, faktorX, {0, 10, 20, 30, 40, 50, 60, 70});
-        EXPECT_EQ(Nur(s, Art::Line).size(), groesste == 57 ? 7 : 8);
+        const int linien = groesste == 57 ? 7 : 8;     // up to 60 or 70
+        ErwarteGitter(s, 10 * faktorX, linien);
+        EXPECT_EQ(Nur(s, Art::Line).size(), linien);
 
         const QList<Reihe> reihen = Reihen(s);
         const Reihe &eins = reihen[0];
-        EXPECT_EQ(eins.zahl.text, QStringLiteral("1"));
-        EXPECT_NEAR(eins.zahl.x + s.TextWidth(eins.zahl.text), spalte, Genau);
-        EXPECT_EQ(eins.wert.text, QStringLiteral("%1x").arg(groesste));
-        EXPECT_NEAR(eins.wert.x + s.TextWidth(eins.wert.text), 2 * spalte, Genau);
+        EXPECT_EQ(eins.zahl.text + eins.wert.text, QStringLiteral("1%1x").arg(groesste));
         EXPECT_NEAR(eins.balken.x, 2.2 * spalte, Genau);
         EXPECT_NEAR(eins.balken.x + eins.balken.dx, Breite - 0.8 * spalte, Genau);
-        EXPECT_NEAR(eins.balken.y, Zeile + Zeile / 4, Genau);
-        EXPECT_NEAR(eins.balken.dy, Zeile / 2, Genau);
         EXPECT_EQ(eins.balken.farbe, Blau);
         EXPECT_NEAR(eins.schatten.y, eins.balken.y - 25, Genau);
         EXPECT_NEAR(eins.schatten.dx, eins.balken.dx - 25, Genau);
         EXPECT_EQ(eins.schatten.farbe, Grau);
         // Never drawn: an empty bar, its shadow reaching left of the origin.
-        EXPECT_EQ(reihen[44].zahl.text, QStringLiteral("45"));
-        EXPECT_EQ(reihen[44].wert.text, QStringLiteral("0x"));
-        EXPECT_NEAR(reihen[44].zahl.y, 45 * Zeile, Genau);
+        EXPECT_EQ(reihen[44].zahl.text + reihen[44].wert.text, QStringLiteral("450x"));
         EXPECT_EQ(reihen[44].balken.dx, 0);
         EXPECT_EQ(reihen[44].schatten.dx, -25);
     }
@@ -123,15 +105,13 @@ TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst)
     Anhaengen(m, Ziehung({20, 21, 22, 23, 2, 1}, 24), 2);
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(m, false, true, s);
-    QList<int> erwartet;
+    QStringList erwartet;
     for (int n = 4; n <= 45; ++n)
         if (n != 17 && (n < 20 || n > 23))
-            erwartet << n;
-    erwartet << 1 << 2 << 3 << 17 << 20 << 21 << 22 << 23;
-    const QList<Reihe> reihen = Reihen(s);
-    EXPECT_EQ(Zahlen(reihen), erwartet);
-    EXPECT_EQ(reihen[40].wert.text, QStringLiteral("40x"));
-    EXPECT_EQ(reihen[44].wert.text, QStringLiteral("42x"));
+            erwartet << QString::number(n) << QStringLiteral("0x");
+    erwartet << QStringLiteral("1|2x|2|2x|3|40x|17|40x|20|42x|21|42x|22|42x|23|42x")
+                    .split(QLatin1Char('|'));
+    EXPECT_EQ(Texte(s).mid(2), erwartet);
 }
 
 TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
@@ -143,17 +123,13 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
     VerhDurchschnittZeichnen(werte, false, s);
     const double spalte = Spalte(s), faktorX = (Breite - 3 * spalte) / 15; // -8 .. 7
     const double x0 = 2.2 * spalte + 8 * faktorX;
-
-    const QList<Aufruf> a = s.SeitCls();
-    ASSERT_GE(a.size(), 19);
-    EXPECT_EQ(Texte(s).mid(0, 2), (QStringList{QStringLiteral("Zahl"), QStringLiteral("VzD")}));
-    ErwarteGitter(s, 2.2 * spalte, faktorX, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15});
+    EXPECT_EQ(s.SeitCls().first().text, QStringLiteral("Zahl")); // heads before the grid
+    ErwarteGitter(s, faktorX, 16);
     // After the 16 grid lines, the zero line in the foreground colour.
-    EXPECT_EQ(Nur(s, Art::Line).size(), 17);
-    EXPECT_EQ(a[18].art, Art::Line);
-    EXPECT_NEAR(a[18].x, x0, Genau);
-    EXPECT_EQ(a[18].dy, Hoehe);
-    EXPECT_EQ(a[18].farbe, QColor(Qt::black));
+    const QList<Aufruf> linien = Nur(s, Art::Line);
+    ASSERT_EQ(linien.size(), 17);
+    EXPECT_NEAR(linien[16].x, x0, Genau);
+    EXPECT_EQ(linien[16].farbe, QColor(Qt::black));
 
     const QList<Reihe> reihen = Reihen(s);
     EXPECT_EQ(reihen[4].wert.text, QStringLiteral("-7,3"));
@@ -165,35 +141,17 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
     EXPECT_EQ(reihen[8].balken.farbe, Blau);
     EXPECT_NEAR(reihen[8].balken.dx, 6.5 * faktorX, Genau);
     EXPECT_EQ(reihen[0].wert.text, QStringLiteral("0,0"));
-    EXPECT_EQ(reihen[0].balken.farbe, Blau);
 }
 
 TEST(Balkengrafik, DeviationIsCountLessExpectedCount)
 {
     // One draw 1..6 with Zusatzzahl 7: expected 6 / 45 or 7 / 45.
     const Abweichungen ohne = VerhDurchschnittWerte(EinsBisSechs(1), false);
+    const Abweichungen mit = VerhDurchschnittWerte(EinsBisSechs(1), true);
     EXPECT_NEAR(ohne[1], 1 - 6.0 / 45, 1e-6);
     EXPECT_NEAR(ohne[7], -6.0 / 45, 1e-6);
-    const Abweichungen mit = VerhDurchschnittWerte(EinsBisSechs(1), true);
     EXPECT_NEAR(mit[7], 1 - 7.0 / 45, 1e-6);
     EXPECT_NEAR(mit[8], -7.0 / 45, 1e-6);
-}
-
-TEST(Balkengrafik, DeviationSortedByValueShowsSinglePrecisionValues)
-{
-    // 0.35000000001 prints 0,4; in single precision it is 0.3499999940 and prints 0,3.
-    Abweichungen werte{};
-    werte[1] = 0.35000000001;
-    werte[2] = -2;
-    RecordingSurface nachZahl = Flaeche(), nachWert = Flaeche();
-    VerhDurchschnittZeichnen(werte, false, nachZahl);
-    VerhDurchschnittZeichnen(werte, true, nachWert);
-    EXPECT_EQ(Reihen(nachZahl)[0].wert.text, QStringLiteral("0,4"));
-    const QList<Reihe> reihen = Reihen(nachWert);
-    EXPECT_EQ(Zahlen(reihen).mid(0, 2), (QList<int>{2, 3}));
-    EXPECT_EQ(reihen[0].wert.text, QStringLiteral("-2,0"));
-    EXPECT_EQ(reihen[44].zahl.text, QStringLiteral("1"));
-    EXPECT_EQ(reihen[44].wert.text, QStringLiteral("0,3"));
 }
 
 TEST(Balkengrafik, DeviationsAllZeroDrawEmptyBarsAtTheOrigin)
@@ -220,36 +178,23 @@ TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)
     RecordingSurface s = Flaeche();
     ZuletztGezogenGrafik(m, false, false, s);
     const double spalte = Spalte(s), faktorX = (Breite - 3 * spalte) / 3;
-    ErwarteGitter(s, 2.2 * spalte, faktorX, {0, 5});
+    ErwarteGitter(s, 5 * faktorX, 2);
 
+    // 26 is only a Zusatzzahl; 45 was never drawn: the number of draws.
     const QList<Reihe> reihen = Reihen(s);
-    const auto luecke = [&](int n) { return reihen[n - 1].wert.text; };
-    EXPECT_EQ(luecke(20), QStringLiteral("0"));
-    EXPECT_EQ(luecke(10), QStringLiteral("1"));
-    EXPECT_EQ(luecke(1), QStringLiteral("2"));
-    EXPECT_EQ(luecke(26), QStringLiteral("3")); // Zusatzzahl not counted
-    EXPECT_EQ(luecke(45), QStringLiteral("3")); // never drawn: the number of draws
+    for (const auto &[zahl, luecke] :
+         {std::pair{20, "0"}, {10, "1"}, {1, "2"}, {26, "3"}, {45, "3"}})
+        EXPECT_EQ(reihen[zahl - 1].wert.text, QLatin1String(luecke)) << zahl;
     EXPECT_EQ(reihen[19].balken.dx, 0);
     EXPECT_EQ(reihen[19].schatten.dx, -1); // the shadow shortened by 1 only
     EXPECT_NEAR(reihen[0].schatten.dx, 2 * faktorX - 25, Genau);
     EXPECT_NEAR(reihen[44].balken.x + reihen[44].balken.dx, Breite - 0.8 * spalte, Genau);
-
     EXPECT_EQ(ZuletztGezogenWerte(m, true)[26], 0);
     EXPECT_EQ(ZuletztGezogenWerte(m, true)[16], 1);
 }
 
-TEST(Balkengrafik, GapChartSortedByValueListsNewestDrawFirst)
-{
-    Modul1 m;
-    Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 7));
-    Anhaengen(m, Ziehung({40, 30, 20, 10, 45, 5}, 16));
-    RecordingSurface s = Flaeche();
-    ZuletztGezogenGrafik(m, false, true, s);
-    EXPECT_EQ(Zahlen(Reihen(s)).mid(0, 12), (QList<int>{5, 10, 20, 30, 40, 45, 1, 2, 3, 4, 6, 7}));
-}
-
-// Every chart shows "bitte warten ..." and repaints before computing, then clears once,
-// and an empty archive divides by no zero.
+// Every chart shows "bitte warten ..." and repaints before computing, then clears
+// once; an empty archive divides by no zero.
 TEST(Diagramm, EveryChartStartsWithWaitTextThenClears)
 {
     Modul1 m = EinsBisSechs(2);

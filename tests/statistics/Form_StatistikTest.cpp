@@ -44,13 +44,10 @@ Modul1 Archiv()
 {
     Modul1 m;
     for (int i = 1; i <= 25; ++i) {
-        Ziehungssatz satz = i <= 10   ? Erzeugt(i, {1, 2, 3, 4, 5, 6}, 7)
-                            : i <= 20 ? Erzeugt(i, {40, 41, 42, 43, 44, 45}, 39)
-                                      : Erzeugt(i, {20, 21, 22, 23, 24, 25}, 26);
-        if (i >= 3)
-            satz = Ziehungssatz(satz.mid(1, 27) + QStringLiteral("%1").arg(i * 4711 % 1000000, 6,
-                                                                           10, QLatin1Char('0')));
-        m.Ziehungen << satz;
+        const int a = i <= 10 ? 1 : i <= 20 ? 39 : 20;
+        const QString satz = Erzeugt(i, {a, a + 1, a + 2, a + 3, a + 4, a + 5}, a + 6).mid(1, 27);
+        m.Ziehungen << Ziehungssatz(
+            satz + (i < 3 ? QStringLiteral("      ") : QString::number(100000 + i * 4711)));
     }
     m.AktZiehung = 7;
     return m;
@@ -78,36 +75,35 @@ protected:
     QListWidget *ListWahl() const { return Control<QListWidget>("ListWahl"); }
     QLineEdit *TextZahl() const { return Control<QLineEdit>("TextZahl"); }
     QCheckBox *CheckZZ() const { return Control<QCheckBox>("CheckZZ"); }
-    QRadioButton *OptionSortZ() const { return Control<QRadioButton>("OptionSortZ"); }
     QRadioButton *OptionSortW() const { return Control<QRadioButton>("OptionSortW"); }
+    QRadioButton *OptionSortZ() const { return Control<QRadioButton>("OptionSortZ"); }
     QPlainTextEdit *Text1() const { return Control<QPlainTextEdit>("Text1"); }
     PictureBox *Picture1() const { return Control<PictureBox>("Picture1"); }
 
     void Waehlen(const QString &eintrag)
     {
         QListWidget *liste = ListWahl();
-        const QList<QListWidgetItem *> treffer = liste->findItems(eintrag, Qt::MatchExactly);
-        ASSERT_EQ(treffer.size(), 1) << eintrag.toStdString();
-        liste->scrollToItem(treffer.first());
+        QListWidgetItem *zeile = liste->item(Liste.indexOf(eintrag));
+        ASSERT_NE(zeile, nullptr) << eintrag.toStdString();
+        liste->scrollToItem(zeile);
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
-                          liste->visualItemRect(treffer.first()).center());
-        ASSERT_TRUE(treffer.first()->isSelected());
+                          liste->visualItemRect(zeile).center());
+        ASSERT_TRUE(zeile->isSelected());
     }
-    void Klicken(const char *knopf) { QTest::mouseClick(Control(knopf), Qt::LeftButton); }
-    void Berechnen() { Klicken("CommandRechnen"); }
+    void Berechnen() { QTest::mouseClick(Control("CommandRechnen"), Qt::LeftButton); }
     void ZahlEingeben(const QString &text)
     {
         TextZahl()->clear();
         QTest::keyClicks(TextZahl(), text);
     }
 
-    QStringList SichtbareOptionen() const
+    QString SichtbareOptionen() const
     {
         QStringList sichtbar;
         for (const char *name : {"LabelZahl", "TextZahl", "CheckZZ", "OptionSortZ", "OptionSortW"})
             if (Control(name)->isVisible())
                 sichtbar << QString::fromLatin1(name);
-        return sichtbar;
+        return sichtbar.join(QLatin1Char(' '));
     }
 
     void ErwarteFertigenLauf() const
@@ -125,30 +121,23 @@ protected:
             eintraege << ListWahl()->item(i)->text();
         EXPECT_EQ(eintraege, Liste);
         EXPECT_TRUE(ListWahl()->selectedItems().isEmpty());
-        EXPECT_TRUE(SichtbareOptionen().isEmpty());
-        EXPECT_FALSE(Text1()->isVisible());
-        EXPECT_FALSE(Picture1()->isVisible());
-        EXPECT_TRUE(CheckZZ()->isChecked());
-        EXPECT_TRUE(OptionSortZ()->isChecked());
+        EXPECT_EQ(SichtbareOptionen(), QString());
+        EXPECT_FALSE(Text1()->isVisible() || Picture1()->isVisible());
+        EXPECT_TRUE(CheckZZ()->isChecked() && OptionSortZ()->isChecked());
         EXPECT_EQ(TextZahl()->text(), QStringLiteral("1"));
     }
 };
 
-TEST_F(StatistikFenster, OpensWithItsStartValues)
+TEST_F(StatistikFenster, OpensWithItsStartValuesAndComputesNothingUnselected)
 {
     ErwarteStartwerte();
     EXPECT_EQ(fenster->objectName(), QStringLiteral("Form_Statistik"));
-    const struct {
-        const char *name, *text;
-    } beschriftungen[] = {
-        {"LabelZahl", "Zahl"},
-        {"CheckZZ", "inkl. Zusatzzahl"},
-        {"CommandRechnen", "&Berechnen"},
-        {"CommandHelp", "&Hilfe"},
-        {"CommandExit", "S&chließen"},
-    };
-    for (const auto &b : beschriftungen)
-        EXPECT_EQ(Control(b.name)->property("text").toString(), QString::fromUtf8(b.text));
+    QStringList texte;
+    for (const char *name :
+         {"LabelZahl", "CheckZZ", "CommandRechnen", "CommandHelp", "CommandExit"})
+        texte << Control(name)->property("text").toString();
+    EXPECT_EQ(texte.join(QLatin1Char('|')),
+              QStringLiteral("Zahl|inkl. Zusatzzahl|&Berechnen|&Hilfe|S&chließen"));
     EXPECT_TRUE(Control<QPushButton>("CommandRechnen")->isDefault());
     EXPECT_EQ(TextZahl()->maxLength(), 2);
     EXPECT_TRUE(Text1()->isReadOnly());
@@ -156,6 +145,11 @@ TEST_F(StatistikFenster, OpensWithItsStartValues)
     EXPECT_EQ(Picture1()->size(), QSize(513, 457));
     EXPECT_EQ(Text1()->width(), Picture1()->width());
     EXPECT_EQ(Picture1()->Font().family(), QStringLiteral("Arial"));
+
+    Berechnen();
+    EXPECT_EQ(fake.prompts.beeps, 1);
+    ErwarteStartwerte();
+    ErwarteFertigenLauf();
 }
 
 TEST_F(StatistikFenster, EscapeClosesAndReopeningRestoresTheStartValues)
@@ -172,27 +166,14 @@ TEST_F(StatistikFenster, EscapeClosesAndReopeningRestoresTheStartValues)
     ErwarteStartwerte();
 }
 
-TEST_F(StatistikFenster, ComputingWithNothingSelectedOnlyBeeps)
-{
-    Berechnen();
-    EXPECT_EQ(fake.prompts.beeps, 1);
-    EXPECT_EQ(fenster->windowTitle(), Titel);
-    EXPECT_FALSE(Text1()->isVisible());
-    EXPECT_FALSE(Picture1()->isVisible());
-    ErwarteFertigenLauf();
-}
-
 TEST_F(StatistikFenster, EachEntryShowsItsOwnOptionsWithTheValuesTheyHad)
 {
-    const QStringList zz{QStringLiteral("CheckZZ")};
-    const QStringList zahl{QStringLiteral("LabelZahl"), QStringLiteral("TextZahl"), zz.first()};
-    const QStringList sortiert{zz.first(), QStringLiteral("OptionSortZ"),
-                               QStringLiteral("OptionSortW")};
-    const QList<QStringList> erwartet{zz,       zahl,     zz, zz, zz, sortiert,
-                                      sortiert, sortiert, zz, {}, {}};
+    const char *zz = "CheckZZ", *sortiert = "CheckZZ OptionSortZ OptionSortW";
+    const char *erwartet[] = {
+        zz, "LabelZahl TextZahl CheckZZ", zz, zz, zz, sortiert, sortiert, sortiert, zz, "", ""};
     for (int i = 0; i < Liste.size(); ++i) {
         Waehlen(Liste.at(i));
-        EXPECT_EQ(SichtbareOptionen(), erwartet.at(i)) << Liste.at(i).toStdString();
+        EXPECT_EQ(SichtbareOptionen(), QLatin1String(erwartet[i])) << Liste.at(i).toStdString();
     }
     EXPECT_EQ(fenster->windowTitle(), Titel);
 
@@ -206,8 +187,7 @@ TEST_F(StatistikFenster, EachEntryShowsItsOwnOptionsWithTheValuesTheyHad)
     EXPECT_EQ(TextZahl()->text(), QStringLiteral("12"));
     EXPECT_FALSE(CheckZZ()->isChecked());
     Waehlen(QStringLiteral("Verh. z. Durchschn. (Grafik)"));
-    EXPECT_TRUE(OptionSortW()->isChecked());
-    EXPECT_FALSE(OptionSortZ()->isChecked());
+    EXPECT_TRUE(OptionSortW()->isChecked() && !OptionSortZ()->isChecked());
 }
 
 TEST_F(StatistikFenster, TypedNumberIsTakenOnlyWhenWholeAndOneToFortyFive)
@@ -247,16 +227,15 @@ TEST_F(StatistikFenster, EnterComputesFromTheListAndTheNumberField)
 }
 
 // Each entry computes its own statistic with the options shown; a text's result and the
-// caption stay while another entry is selected.
-TEST_F(StatistikFenster, EachEntryComputesWithItsOptions)
+// caption stay while another entry is selected; the shown draw stays as it was.
+TEST_F(StatistikFenster, EachEntryComputesWithItsOptionsAndLeavesTheShownDraw)
 {
     fake.clock.jetzt = QTime(1, 2, 3); // 3723 seconds since midnight
-    using Grafik = std::function<void(Surface &)>;
     const struct {
         int eintrag;
         bool mitZZ, nachWert;
         std::function<QString()> text;
-        Grafik grafik;
+        std::function<void(Surface &)> grafik;
     } faelle[] = {
         {0, true, false, [&] { return Computertip(m, true, 3723); }, {}},
         {0, false, false, [&] { return Computertip(m, false, 3723); }, {}},
@@ -279,58 +258,39 @@ TEST_F(StatistikFenster, EachEntryComputesWithItsOptions)
         Berechnen();
         EXPECT_EQ(Text1()->isVisible(), bool(f.text));
         EXPECT_EQ(Picture1()->isVisible(), bool(f.grafik));
-        EXPECT_EQ(fenster->windowTitle(), Titel + QStringLiteral(": ") + eintrag);
         ErwarteFertigenLauf();
         if (f.text) {
             EXPECT_EQ(Text1()->toPlainText(), Angezeigt(f.text()));
             Waehlen(Liste.at(1));
-            EXPECT_TRUE(Text1()->isVisible());
             EXPECT_EQ(Text1()->toPlainText(), Angezeigt(f.text()));
-            EXPECT_EQ(fenster->windowTitle(), Titel + QStringLiteral(": ") + eintrag);
-            continue;
+            EXPECT_TRUE(Text1()->isVisible());
+        } else {
+            PictureBox vorlage(PictureBox::Einheit::Twips);
+            vorlage.resize(Picture1()->size());
+            vorlage.SetFont(Picture1()->Font());
+            vorlage.SetBackColor(m.FarbeHintergrund);
+            f.grafik(vorlage);
+            EXPECT_TRUE(Picture1()->Bild() == vorlage.Bild());
         }
-        PictureBox vorlage(PictureBox::Einheit::Twips);
-        vorlage.resize(Picture1()->size());
-        vorlage.SetFont(Picture1()->Font());
-        vorlage.SetBackColor(m.FarbeHintergrund);
-        f.grafik(vorlage);
-        EXPECT_TRUE(Picture1()->Bild() == vorlage.Bild());
+        EXPECT_EQ(fenster->windowTitle(), Titel + QStringLiteral(": ") + eintrag);
     }
-}
-
-TEST_F(StatistikFenster, HelpShowsTheSelectedEntrysTopic)
-{
-    Klicken("CommandHelp");
-    for (const QString &eintrag : Liste) {
-        Waehlen(eintrag);
-        Klicken("CommandHelp");
-    }
-    QList<qint32> themen;
-    for (const auto &aufruf : fake.viewer.aufrufe) {
-        themen << aufruf.kontext;
-        EXPECT_EQ(aufruf.befehl, 1);
-    }
-    EXPECT_EQ(themen, (QList<qint32>{150, 205, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200}));
-}
-
-TEST_F(StatistikFenster, EveryStatisticLeavesTheShownDrawAlone)
-{
-    fenster.reset();
-    Form_Statistik dialog(m, fake.plattform);
-    fake.fenster.skripte << [&](QDialog &offen) {
-        auto *liste = offen.findChild<QListWidget *>(QStringLiteral("ListWahl"));
-        auto *rechnen = offen.findChild<QPushButton *>(QStringLiteral("CommandRechnen"));
-        for (int i = 0; i < liste->count(); ++i) {
-            liste->item(i)->setSelected(true);
-            rechnen->click();
-        }
-        offen.findChild<QPushButton *>(QStringLiteral("CommandExit"))->click();
-    };
-    fake.fenster.ShowModal(dialog);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.windowTitle(), Titel + QStringLiteral(": ") + Liste.last());
+    QTest::mouseClick(Control("CommandExit"), Qt::LeftButton);
+    EXPECT_FALSE(fenster->isVisible());
     EXPECT_EQ(m.AktZiehung, 7);
     EXPECT_EQ(fake.prompts.beeps, 0);
+}
+
+TEST_F(StatistikFenster, HelpShowsTheWindowsTopicThenTheSelectedEntrys)
+{
+    QTest::mouseClick(Control("CommandHelp"), Qt::LeftButton);
+    for (const QString &eintrag : Liste) {
+        Waehlen(eintrag);
+        QTest::mouseClick(Control("CommandHelp"), Qt::LeftButton);
+    }
+    QList<qint32> themen;
+    for (const auto &aufruf : fake.viewer.aufrufe)
+        themen << aufruf.kontext * aufruf.befehl; // help command 1: show the topic
+    EXPECT_EQ(themen, (QList<qint32>{150, 205, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200}));
 }
 
 } // namespace

@@ -96,12 +96,6 @@ TEST(Zahlenstatistik, FieldsOutsideOneToFortyFiveCountForNoNumber)
     EXPECT_EQ(verteilung.at(45), QStringLiteral("45   -,2 - "));
 }
 
-// Cannot be typed into the two-character field, but must not read as 1.
-TEST(GewaehlteZahl, RefusesAFraction)
-{
-    EXPECT_EQ(GewaehlteZahl(QStringLiteral("1.5")), std::nullopt);
-}
-
 TEST(Verteilung, SmallArchiveHeadingNamesTheOldestRoundAndCount)
 {
     const QStringList mit = Zeilen(Verteilung(EinJahr(), true)); // against 0.47
