@@ -29,24 +29,16 @@ Tabelle Lesen(const RecordingSurface &s)
 
 const double Spalte = Breite * 0.97 / 9;
 
-// Counted: 123450, 111111 and a draw without a Joker as 000000; the draw before
-// the first Joker is not counted.
-Modul1 Beispiel()
-{
-    Modul1 m;
-    Joker(m, "      ");
-    Joker(m, "123450");
-    Joker(m, "111111");
-    Joker(m, "      ");
-    return m;
-}
-
 } // namespace
 
 TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
 {
+    // Counted: 123450, 111111 and a Joker-less draw as 000000, not the draw before.
+    Modul1 m;
+    for (const char *joker : {"      ", "123450", "111111", "      "})
+        Joker(m, joker);
     RecordingSurface s = Flaeche();
-    JokerGrafik(Beispiel(), s);
+    JokerGrafik(m, s);
     const Tabelle t = Lesen(s);
     EXPECT_EQ(t.texte.mid(0, 8).join(QLatin1Char('|')),
               QStringLiteral("Zahl|gezogen|Pos.1|Pos.2|Pos.3|Pos.4|Pos.5|Pos.6"));
