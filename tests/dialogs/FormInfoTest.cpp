@@ -9,100 +9,55 @@
 
 namespace {
 
-const QString ErsteZeilen = QStringLiteral("Ziehbuch  Version 1.1  für Windows (32 Bit)\r\n*\r\n");
-
-Ziehungssatz Satz(const char *datum, const char *runde)
+Modul1 Archiv(std::initializer_list<const char *> saetze)
 {
-    return Ziehungssatz(QString::fromLatin1(datum) + QString::fromLatin1(runde) +
-                        QStringLiteral("01020304050607123456"));
+    Modul1 m;
+    for (const char *satz : saetze)
+        m.Ziehungen << Ziehungssatz(QString::fromLatin1(satz) +
+                                    QStringLiteral("01020304050607123456"));
+    return m;
 }
 
 TEST(FormInfo, TextNamesFirstAndLastEntryAndTheCount)
 {
-    Modul1 m;
-    m.Ziehungen << Satz("05.03.2000", "020") << Satz("08.03.2000", "021")
-                << Satz("07.01.2001", "002");
-    EXPECT_EQ(InfoText(m),
-              ErsteZeilen + QStringLiteral("Erster Eintrag:  05.03.2000 (Runde 2000-020)\r\n"
-                                           "Letzter Eintrag:  07.01.2001 (Runde 2001-002)\r\n"
-                                           "Anzahl Einträge (Runden):  3"));
+    const struct {
+        Modul1 m;
+        const char *erster, *letzter, *anzahl;
+    } faelle[] = {{Archiv({"05.03.2000020", "08.03.2000021", "07.01.2001002"}),
+                   "05.03.2000 (Runde 2000-020)", "07.01.2001 (Runde 2001-002)", "3"},
+                  {Archiv({"31.12.2235255"}), "31.12.2235 (Runde 2235-255)",
+                   "31.12.2235 (Runde 2235-255)", "1"},
+                  {Archiv({}), "", "", "0"}};
+    for (const auto &fall : faelle)
+        EXPECT_EQ(InfoText(fall.m),
+                  QStringLiteral("Ziehbuch  Version 1.1  für Windows (32 Bit)\r\n*\r\n"
+                                 "Erster Eintrag:  %1\r\nLetzter Eintrag:  %2\r\n"
+                                 "Anzahl Einträge (Runden):  %3")
+                      .arg(QString::fromLatin1(fall.erster), QString::fromLatin1(fall.letzter),
+                           QString::fromLatin1(fall.anzahl)));
 }
 
-TEST(FormInfo, TextWithOneDrawNamesItTwice)
+TEST(FormInfo, ShowsItsTextPlaysItsSoundAndClosesByOkEnterOrEsc)
 {
-    Modul1 m;
-    m.Ziehungen << Satz("31.12.2235", "255");
-    EXPECT_EQ(InfoText(m),
-              ErsteZeilen + QStringLiteral("Erster Eintrag:  31.12.2235 (Runde 2235-255)\r\n"
-                                           "Letzter Eintrag:  31.12.2235 (Runde 2235-255)\r\n"
-                                           "Anzahl Einträge (Runden):  1"));
-}
-
-TEST(FormInfo, TextOfAnEmptyArchive)
-{
-    EXPECT_EQ(InfoText(Modul1()), ErsteZeilen + QStringLiteral("Erster Eintrag:  \r\n"
-                                                               "Letzter Eintrag:  \r\n"
-                                                               "Anzahl Einträge (Runden):  0"));
-}
-
-class AboutBox : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        m.ProgrammPfad = QStringLiteral("/programm/");
-        m.Ziehungen << Satz("05.03.2000", "020");
-    }
-    Modul1 m;
+    Modul1 m = Archiv({"05.03.2000020"});
+    m.ProgrammPfad = QStringLiteral("/programm/");
     FakePlattform fake;
-};
-
-TEST_F(AboutBox, ShowsItsTextBlockOnThePicture)
-{
-    Form_Info info(m, fake.plattform);
-    EXPECT_EQ(info.objectName(), QStringLiteral("Form_Info"));
-    EXPECT_EQ(info.windowTitle(), QStringLiteral("Ziehbuch - Info"));
-    EXPECT_EQ(info.size(), QSize(309, 320));
-    EXPECT_EQ(info.minimumSize(), info.maximumSize());
-
-    auto *label = info.findChild<QLabel *>(QStringLiteral("Label1"));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->geometry(), QRect(8, 120, 297, 121));
-    EXPECT_EQ(label->text().split(QLatin1Char('\n')), InfoText(m).split(QStringLiteral("\r\n")));
-    EXPECT_TRUE(label->alignment() & Qt::AlignHCenter);
-
-    auto *ok = info.findChild<QPushButton *>(QStringLiteral("CommandExit"));
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-    EXPECT_EQ(ok->geometry(), QRect(120, 272, 73, 33));
-    EXPECT_TRUE(ok->isDefault());
-}
-
-TEST_F(AboutBox, EachShowingPlaysItsSoundWithoutWaiting)
-{
-    for (int i = 1; i <= 2; ++i) {
+    for (const char *weg : {"OK", "Enter", "Esc"}) {
         Form_Info info(m, fake.plattform);
-        ASSERT_EQ(fake.sound.aufrufe.size(), i);
         EXPECT_EQ(fake.sound.aufrufe.last().pfad, QStringLiteral("/programm/kugel-1.wav"));
         EXPECT_EQ(fake.sound.aufrufe.last().flags, 1);
-    }
-}
-
-TEST_F(AboutBox, OkEnterAndEscCloseIt)
-{
-    const std::function<void(Form_Info &)> wege[] = {
-        [](Form_Info &info) {
-            QTest::mouseClick(info.findChild<QPushButton *>(QStringLiteral("CommandExit")),
-                              Qt::LeftButton);
-        },
-        [](Form_Info &info) { QTest::keyClick(&info, Qt::Key_Return); },
-        [](Form_Info &info) { QTest::keyClick(&info, Qt::Key_Escape); }};
-    for (const auto &weg : wege) {
-        Form_Info info(m, fake.plattform);
+        EXPECT_EQ(info.findChild<QLabel *>(QStringLiteral("Label1"))->text(),
+                  InfoText(m).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        auto *ok = info.findChild<QPushButton *>(QStringLiteral("CommandExit"));
+        EXPECT_EQ(ok->text(), QStringLiteral("OK"));
         info.show();
-        ASSERT_TRUE(info.isVisible());
-        weg(info);
-        EXPECT_FALSE(info.isVisible());
+        if (weg == std::string("OK"))
+            QTest::mouseClick(ok, Qt::LeftButton);
+        else
+            QTest::keyClick(&info, weg == std::string("Enter") ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(info.isVisible()) << weg;
     }
+    EXPECT_EQ(fake.sound.aufrufe.size(), 3) << "one sound for each showing";
 }
 
 } // namespace
