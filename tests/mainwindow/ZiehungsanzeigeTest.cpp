@@ -30,11 +30,12 @@ TEST(Ziehungsanzeige, CrossesAndCircleMarkTheGridWithLineWidthTwo)
         linien.insert(linien.end(), {linie.x, linie.y, linie.dx, linie.dy});
         breiten.push_back(linie.drawWidth);
     }
+    // Top-left corners of 6, 12, 42 (column 6) and 43, 44, 45 (row 8).
+    const double ecken[] = {635, 55, 635, 81, 635, 211, 505, 237, 531, 237, 557, 237};
     Werte erwartet;
-    for (const QPointF ecke : {QPointF(635, 55), QPointF(635, 81), QPointF(635, 211),
-                               QPointF(505, 237), QPointF(531, 237), QPointF(557, 237)})
-        erwartet.insert(erwartet.end(),
-                        {ecke.x(), ecke.y(), 20.8, 20.8, ecke.x(), ecke.y() + 20.8, 20.8, -20.8});
+    for (int i = 0; i < 12; i += 2)
+        erwartet.insert(erwartet.end(), {ecken[i], ecken[i + 1], 20.8, 20.8, ecken[i],
+                                         ecken[i + 1] + 20.8, 20.8, -20.8});
     EXPECT_THAT(linien, Pointwise(DoubleNear(1e-9), erwartet));
     EXPECT_EQ(breiten, Werte(12, 2));
 
