@@ -11,8 +11,8 @@ Ziehungssatz satz(int tag, int runde)
 {
     const QString tt = QStringLiteral("%1").arg(tag, 2, 10, QLatin1Char('0'));
     const QString rrr = QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
-    return Ziehungssatz(tt + QStringLiteral(".03.2001") + rrr + QStringLiteral("031117263341071234") +
-                        tt);
+    return Ziehungssatz(tt + QStringLiteral(".03.2001") + rrr +
+                        QStringLiteral("031117263341071234") + tt);
 }
 
 class Dateien : public ::testing::Test {
@@ -60,14 +60,6 @@ TEST_F(Dateien, FailedDrawWriteLeavesTheOldFileWhole)
     EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.dat")), vorher);
 }
 
-TEST_F(Dateien, WriteIntoAMissingFolderReportsAReason)
-{
-    modul.ProgrammPfad = ordner.Pfad() + QStringLiteral("fehlt/");
-    const auto ergebnis = modul.ZiehungenSchreiben();
-    EXPECT_FALSE(ergebnis.ok);
-    EXPECT_FALSE(ergebnis.grund.isEmpty());
-}
-
 TEST_F(Dateien, RecordOutsideTheEncodingIsNotWritten)
 {
     modul.Ziehungen.append(satz(1, 1));
@@ -93,17 +85,12 @@ TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdentical)
     EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.ini")), datei);
 }
 
-TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLf)
+TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLfAndAnEmptyFileStaysEmpty)
 {
     ordner.Schreiben(QStringLiteral("ziehbuch.ini"), "a\r\nb\rc\nd");
     ASSERT_TRUE(modul.IniLesen().ok);
-    EXPECT_EQ(modul.IniZeilen,
-              (QStringList{QString(), QStringLiteral("a"), QStringLiteral("b"),
-                           QStringLiteral("c"), QStringLiteral("d")}));
-}
+    EXPECT_EQ(modul.IniZeilen.join(QLatin1Char('|')), QStringLiteral("|a|b|c|d"));
 
-TEST_F(Dateien, EmptySettingsFileHasNoLinesAndStaysEmpty)
-{
     ordner.Schreiben(QStringLiteral("ziehbuch.ini"), QByteArray());
     ASSERT_TRUE(modul.IniLesen().ok);
     EXPECT_EQ(modul.AnzahlIniZeilen(), 0);

@@ -5,7 +5,10 @@
 #include <ostream>
 
 // Readable failure messages for Qt's string types.
-inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 inline void PrintTo(const QByteArray &bytes, std::ostream *os)
 {
     *os << '"' << bytes.toHex(' ').toStdString() << '"';

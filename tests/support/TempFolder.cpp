@@ -15,4 +15,7 @@ QByteArray TempFolder::Lesen(const QString &name) const
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
-bool TempFolder::Existiert(const QString &name) const { return QFile::exists(Datei(name)); }
+bool TempFolder::Existiert(const QString &name) const
+{
+    return QFile::exists(Datei(name));
+}
