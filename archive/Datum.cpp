@@ -22,7 +22,10 @@ std::optional<QDate> Lesen(const QString &text)
     return datum;
 }
 
-QString Text(const QDate &datum) { return datum.toString(QStringLiteral("dd.MM.yyyy")); }
+QString Text(const QDate &datum)
+{
+    return datum.toString(QStringLiteral("dd.MM.yyyy"));
+}
 
 QDate NaechsterZiehungstag(const QDate &datum)
 {

@@ -22,7 +22,10 @@ QString Exportzeile(const Ziehungssatz &r)
     return zeile + quote + QLatin1Char(',') + quote + r.mid(28, 6) + quote;
 }
 
-QString DateiPfad(const Modul1 &modul) { return modul.ProgrammPfad + QStringLiteral("ziehbuch.txt"); }
+QString DateiPfad(const Modul1 &modul)
+{
+    return modul.ProgrammPfad + QStringLiteral("ziehbuch.txt");
+}
 
 Schreibergebnis Schreiben(const Modul1 &modul)
 {

@@ -20,8 +20,8 @@ struct Schreibergebnis {
 struct Leseergebnis {
     enum class Art { Ok, Fehlerhaft, ZuViele, NichtLesbar };
     Art art = Art::Ok;
-    int zeile = 0;  // first bad line, for Fehlerhaft
-    QString grund;  // system's reason, for NichtLesbar
+    int zeile = 0; // first bad line, for Fehlerhaft
+    QString grund; // system's reason, for NichtLesbar
 
     bool ok() const { return art == Art::Ok; }
 };
@@ -38,9 +38,9 @@ public:
     QList<Ziehungssatz> Ziehungen{Ziehungssatz()};
     qint16 AktZiehung = 0;
     QStringList IniZeilen{QString()};
-    QString ProgrammPfad;  // ends in "/"
+    QString ProgrammPfad; // ends in "/"
     QString HilfeDatei;
-    QString EingabeModus;  // "neu" or "edit"
+    QString EingabeModus; // "neu" or "edit"
     QColor FarbeHintergrund = QColor(198, 198, 198);
 
     int AnzahlZiehungen() const { return int(Ziehungen.size()) - 1; }

@@ -54,6 +54,9 @@ std::optional<QByteArray> Encode(const QString &text)
     return bytes;
 }
 
-bool KannSpeichern(const QString &text) { return Encode(text).has_value(); }
+bool KannSpeichern(const QString &text)
+{
+    return Encode(text).has_value();
+}
 
 } // namespace Windows1252

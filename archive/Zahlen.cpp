@@ -45,7 +45,10 @@ QString RechtsBuendig(int wert, qint16 breite)
     return RechtsBuendig(QString::number(wert), breite);
 }
 
-QString RechtsBuendig(double wert, qint16 breite) { return RechtsBuendig(ZahlText(wert), breite); }
+QString RechtsBuendig(double wert, qint16 breite)
+{
+    return RechtsBuendig(ZahlText(wert), breite);
+}
 
 QString ZahlText(double wert)
 {
@@ -66,8 +69,8 @@ namespace {
 // fraction digits, taken from its 15-significant-digit text.
 struct Dezimal {
     bool negativ = false;
-    QString ganz;   // without leading zeros, empty for 0
-    QString bruch;  // exactly `stellen` digits
+    QString ganz;  // without leading zeros, empty for 0
+    QString bruch; // exactly `stellen` digits
 };
 
 Dezimal runden(double wert, int stellen)
@@ -112,7 +115,8 @@ Dezimal runden(double wert, int stellen)
     d.bruch = behalten.mid(punkt);
     while (d.ganz.startsWith(QLatin1Char('0')))
         d.ganz.remove(0, 1);
-    const bool null = d.ganz.isEmpty() && !d.bruch.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool null =
+        d.ganz.isEmpty() && !d.bruch.contains(QRegularExpression(QStringLiteral("[1-9]")));
     d.negativ = wert < 0 && !null;
     return d;
 }

@@ -5,7 +5,10 @@
 namespace Ziehungsdatei {
 namespace {
 
-QString zweistellig(int wert) { return QStringLiteral("%1").arg(wert, 2, 10, QLatin1Char('0')); }
+QString zweistellig(int wert)
+{
+    return QStringLiteral("%1").arg(wert, 2, 10, QLatin1Char('0'));
+}
 
 // The number that the characters of `text` spell, or -1 unless they are all digits.
 int ziffernWert(const QString &text)

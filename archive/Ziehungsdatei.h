@@ -21,7 +21,7 @@ std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz);
 
 struct Inhalt {
     Leseergebnis ergebnis;
-    QList<Ziehungssatz> saetze;  // 0-based, in file order
+    QList<Ziehungssatz> saetze; // 0-based, in file order
 };
 
 // Decodes a whole file's bytes. A line ends at CR followed by LF; empty lines

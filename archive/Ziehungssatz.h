@@ -11,7 +11,10 @@ public:
     static constexpr int Laenge = 33;
 
     Ziehungssatz() = default;
-    explicit Ziehungssatz(QString text) : m_text(std::move(text)) {}
+    explicit Ziehungssatz(QString text)
+        : m_text(std::move(text))
+    {
+    }
 
     const QString &text() const { return m_text; }
     bool operator==(const Ziehungssatz &other) const { return m_text == other.m_text; }

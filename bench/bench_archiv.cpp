@@ -16,8 +16,9 @@ Modul1 vollesArchiv()
     std::uniform_int_distribution<int> zahl(1, 45);
     std::uniform_int_distribution<int> ziffer(0, 9);
     for (int i = 1; i <= Modul1::MaxZiehungen; ++i) {
-        QString satz = QStringLiteral("01.01.%1%2").arg(1980 + i % 200).arg(i % 100 + 1, 3, 10,
-                                                                             QLatin1Char('0'));
+        QString satz = QStringLiteral("01.01.%1%2")
+                           .arg(1980 + i % 200)
+                           .arg(i % 100 + 1, 3, 10, QLatin1Char('0'));
         for (int j = 0; j < 7; ++j)
             satz += QStringLiteral("%1").arg(zahl(zufall), 2, 10, QLatin1Char('0'));
         for (int p = 0; p < 6; ++p)

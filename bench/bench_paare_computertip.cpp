@@ -10,7 +10,8 @@
 namespace {
 
 // Draws of six distinct ascending numbers, a distinct Zusatzzahl and a Joker.
-const Modul1 &VollesArchiv() {
+const Modul1 &VollesArchiv()
+{
     static const Modul1 archiv = [] {
         Modul1 m;
         std::mt19937 zufall(20240101);
@@ -36,19 +37,22 @@ const Modul1 &VollesArchiv() {
     return archiv;
 }
 
-void BM_WerMitWemNachZahl(benchmark::State &state) {
+void BM_WerMitWemNachZahl(benchmark::State &state)
+{
     const Modul1 &m = VollesArchiv();
     for (auto _ : state)
         benchmark::DoNotOptimize(WerMitWemNachZahl(m, state.range(0) != 0));
 }
 
-void BM_WerMitWemNachWert(benchmark::State &state) {
+void BM_WerMitWemNachWert(benchmark::State &state)
+{
     const Modul1 &m = VollesArchiv();
     for (auto _ : state)
         benchmark::DoNotOptimize(WerMitWemNachWert(m, state.range(0) != 0));
 }
 
-void BM_Computertip(benchmark::State &state) {
+void BM_Computertip(benchmark::State &state)
+{
     const Modul1 &m = VollesArchiv();
     for (auto _ : state)
         benchmark::DoNotOptimize(Computertip(m, state.range(0) != 0, 43200));

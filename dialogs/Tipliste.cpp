@@ -13,29 +13,35 @@ constexpr int ZahlenLaenge = 17;
 constexpr int JokerLaenge = 6;
 
 // Where the numbers start in a settings line of the kind (from 0).
-int ZahlenAnfang(Tipart art) {
+int ZahlenAnfang(Tipart art)
+{
     return art == Tipart::Zahlen ? 10 : 9;
 }
-int ZahlenLaengeDer(Tipart art) {
+int ZahlenLaengeDer(Tipart art)
+{
     return art == Tipart::Zahlen ? ZahlenLaenge : JokerLaenge;
 }
 
-QString ZahlenDerZeile(const QString &zeile, Tipart art) {
+QString ZahlenDerZeile(const QString &zeile, Tipart art)
+{
     return zeile.mid(ZahlenAnfang(art), ZahlenLaengeDer(art));
 }
 
-QString NameDerZeile(const QString &zeile, Tipart art) {
+QString NameDerZeile(const QString &zeile, Tipart art)
+{
     return zeile.mid(ZahlenAnfang(art) + ZahlenLaengeDer(art));
 }
 
-QString ReiheAus(Tipart art, const QString &tipZahlen, const QString &tipName) {
+QString ReiheAus(Tipart art, const QString &tipZahlen, const QString &tipName)
+{
     if (art == Tipart::Zahlen)
         return ZahlenWort + tipZahlen + QStringLiteral("  ") + tipName;
     return JokerWort + tipZahlen + QString(13, QLatin1Char(' ')) + tipName;
 }
 
 // Removes leading and trailing blanks only, as the input rule says.
-QString OhneRandblanks(const QString &text) {
+QString OhneRandblanks(const QString &text)
+{
     qsizetype anfang = 0;
     qsizetype ende = text.size();
     while (anfang < ende && text.at(anfang) == QLatin1Char(' '))
@@ -46,7 +52,8 @@ QString OhneRandblanks(const QString &text) {
 }
 
 // A name the settings file can hold as typed: one line in the code page.
-bool NameSpeicherbar(const QString &name) {
+bool NameSpeicherbar(const QString &name)
+{
     for (QChar c : name) {
         if (c.category() == QChar::Other_Control)
             return false;
@@ -54,12 +61,14 @@ bool NameSpeicherbar(const QString &name) {
     return Windows1252::KannSpeichern(name);
 }
 
-bool IstZiffer(QChar c) {
+bool IstZiffer(QChar c)
+{
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 // The numbers-tip checks after the name: commas, values, repetition.
-QString ZahlenPruefen(const QString &tipZahlen) {
+QString ZahlenPruefen(const QString &tipZahlen)
+{
     for (int pos : {2, 5, 8, 11, 14}) {
         if (tipZahlen.at(pos) != QLatin1Char(','))
             return QStringLiteral("Fehler in Tipzahlen (Beistriche).");
@@ -83,7 +92,8 @@ QString ZahlenPruefen(const QString &tipZahlen) {
     return {};
 }
 
-QString JokerPruefen(const QString &tipZahlen) {
+QString JokerPruefen(const QString &tipZahlen)
+{
     for (QChar c : tipZahlen) {
         if (!IstZiffer(c))
             return QStringLiteral("Fehler in Tipzahlen (Wert).");
@@ -92,7 +102,8 @@ QString JokerPruefen(const QString &tipZahlen) {
 }
 
 // Every stored tip of the kind is compared; the last hit gives the sentence.
-QString DuplikatePruefen(const NeuerTip &tip, const QStringList &iniZeilen, QString fehlertext) {
+QString DuplikatePruefen(const NeuerTip &tip, const QStringList &iniZeilen, QString fehlertext)
+{
     const QString name = tip.tipName.toLower();
     for (qsizetype i = 1; i < iniZeilen.size(); ++i) {
         const QString &zeile = iniZeilen.at(i);
@@ -108,7 +119,8 @@ QString DuplikatePruefen(const NeuerTip &tip, const QStringList &iniZeilen, QStr
 
 } // namespace
 
-Tipart ArtDerZeile(const QString &zeile) {
+Tipart ArtDerZeile(const QString &zeile)
+{
     if (zeile.left(10).toLower() == QLatin1String("zahlentip="))
         return Tipart::Zahlen;
     if (zeile.left(9).toLower() == QLatin1String("jokertip="))
@@ -116,7 +128,8 @@ Tipart ArtDerZeile(const QString &zeile) {
     return Tipart::Keiner;
 }
 
-QStringList Reihen(const QStringList &iniZeilen) {
+QStringList Reihen(const QStringList &iniZeilen)
+{
     QStringList reihen;
     for (qsizetype i = 1; i < iniZeilen.size(); ++i) {
         const QString &zeile = iniZeilen.at(i);
@@ -127,7 +140,8 @@ QStringList Reihen(const QStringList &iniZeilen) {
     return reihen;
 }
 
-int ZeileDerReihe(const QStringList &iniZeilen, int reihe) {
+int ZeileDerReihe(const QStringList &iniZeilen, int reihe)
+{
     if (reihe < 0)
         return 0;
     int gezaehlt = 0;
@@ -141,7 +155,8 @@ int ZeileDerReihe(const QStringList &iniZeilen, int reihe) {
     return 0;
 }
 
-Pruefergebnis Pruefen(Tipart art, const QString &antwort, const QStringList &iniZeilen) {
+Pruefergebnis Pruefen(Tipart art, const QString &antwort, const QStringList &iniZeilen)
+{
     const int laenge = ZahlenLaengeDer(art);
     Pruefergebnis ergebnis;
     if (antwort.size() < laenge + 2) {
@@ -174,12 +189,14 @@ Pruefergebnis Pruefen(Tipart art, const QString &antwort, const QStringList &ini
     return ergebnis;
 }
 
-QString Tipzeile(const NeuerTip &tip) {
+QString Tipzeile(const NeuerTip &tip)
+{
     const QString &schluessel = tip.art == Tipart::Zahlen ? ZahlenSchluessel : JokerSchluessel;
     return schluessel + tip.tipZahlen + tip.tipName;
 }
 
-QString Reihe(const NeuerTip &tip) {
+QString Reihe(const NeuerTip &tip)
+{
     return ReiheAus(tip.art, tip.tipZahlen, tip.tipName);
 }
 

@@ -18,9 +18,8 @@ void DatenExport(const Modul1 &modul, Plattform &plattform, QWidget *parent)
     // The path as it stands on disk: upper-casing it would name a file that
     // does not exist on a case-sensitive file system.
     const QString pfad = QDir::toNativeSeparators(Export::DateiPfad(modul));
-    plattform.prompts.MsgBox(parent,
-                             QStringLiteral("Die Daten wurden nach\r\n     ") + pfad +
-                                 QStringLiteral("\r\nexportiert."),
-                             Prompts::Knoepfe::Ok, Prompts::Symbol::Information,
-                             QStringLiteral("Export"));
+    plattform.prompts.MsgBox(
+        parent,
+        QStringLiteral("Die Daten wurden nach\r\n     ") + pfad + QStringLiteral("\r\nexportiert."),
+        Prompts::Knoepfe::Ok, Prompts::Symbol::Information, QStringLiteral("Export"));
 }

@@ -15,9 +15,12 @@ class CommonDialog {
 public:
     enum HelpCommands { cdlHelpContext = 1, cdlHelpContents = 3 };
 
-    explicit CommonDialog(HelpViewer &viewer) : m_viewer(viewer) {}
+    explicit CommonDialog(HelpViewer &viewer)
+        : m_viewer(viewer)
+    {
+    }
 
-    QString ApplicationHelpFile;  // the application's own help-file setting
+    QString ApplicationHelpFile; // the application's own help-file setting
     QString HelpFile;
     int HelpCommand = cdlHelpContents;
     qint32 HelpContext = 0;

@@ -8,9 +8,12 @@
 DesktopHelpViewer::DesktopHelpViewer(Prompts &prompts, QWidget *parent, Oeffner oeffner)
     : m_prompts(prompts)
     , m_parent(parent)
-    , m_oeffner(oeffner ? std::move(oeffner) : Oeffner(&QDesktopServices::openUrl)) {}
+    , m_oeffner(oeffner ? std::move(oeffner) : Oeffner(&QDesktopServices::openUrl))
+{
+}
 
-void DesktopHelpViewer::Open(const QString &hilfeDatei, int, qint32) {
+void DesktopHelpViewer::Open(const QString &hilfeDatei, int, qint32)
+{
     const QString zeilen =
         QStringLiteral("Die Hilfedatei\r\n") + hilfeDatei + QStringLiteral("\r\n");
     if (!QFileInfo(hilfeDatei).isFile()) {

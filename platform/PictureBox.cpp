@@ -9,7 +9,8 @@ namespace {
 
 constexpr double TwipsProPixel = 15;
 
-int Gerundet(double pixel) {
+int Gerundet(double pixel)
+{
     return int(std::floor(pixel + 0.5));
 }
 
@@ -18,15 +19,18 @@ int Gerundet(double pixel) {
 PictureBox::PictureBox(Einheit einheit, QWidget *parent)
     : QWidget(parent)
     , m_einheit(einheit)
-    , m_hintergrund(palette().color(QPalette::Window)) {
+    , m_hintergrund(palette().color(QPalette::Window))
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-double PictureBox::EinheitenProPixel() const {
+double PictureBox::EinheitenProPixel() const
+{
     return m_einheit == Einheit::Twips ? TwipsProPixel : 1;
 }
 
-void PictureBox::Grund(QImage &bild) const {
+void PictureBox::Grund(QImage &bild) const
+{
     bild.fill(m_hintergrund);
     if (!m_picture.isNull()) {
         QPainter maler(&bild);
@@ -34,7 +38,8 @@ void PictureBox::Grund(QImage &bild) const {
     }
 }
 
-QImage &PictureBox::Leinwand() const {
+QImage &PictureBox::Leinwand() const
+{
     const QSize groesse = size().expandedTo(QSize(1, 1));
     if (m_bild.size() != groesse) {
         QImage neu(groesse, QImage::Format_RGB32);
@@ -48,34 +53,40 @@ QImage &PictureBox::Leinwand() const {
     return m_bild;
 }
 
-const QImage &PictureBox::Bild() const {
+const QImage &PictureBox::Bild() const
+{
     return Leinwand();
 }
 
-void PictureBox::SetPicture(const QImage &bild) {
+void PictureBox::SetPicture(const QImage &bild)
+{
     m_picture = bild;
     Cls();
 }
 
-void PictureBox::SetBackColor(const QColor &farbe) {
+void PictureBox::SetBackColor(const QColor &farbe)
+{
     m_hintergrund = farbe;
     Cls();
 }
 
-void PictureBox::Cls() {
+void PictureBox::Cls()
+{
     Grund(Leinwand());
     m_x = m_y = 0;
     update();
 }
 
-QPen PictureBox::Stift(std::optional<QColor> farbe) const {
+QPen PictureBox::Stift(std::optional<QColor> farbe) const
+{
     QPen stift(farbe.value_or(m_vordergrund), m_drawWidth);
     stift.setCapStyle(Qt::RoundCap);
     stift.setJoinStyle(Qt::RoundJoin);
     return stift;
 }
 
-void PictureBox::Print(const QString &text) {
+void PictureBox::Print(const QString &text)
+{
     QImage &bild = Leinwand();
     QPainter maler(&bild);
     maler.setFont(font());
@@ -86,29 +97,35 @@ void PictureBox::Print(const QString &text) {
     update();
 }
 
-double PictureBox::TextWidth(const QString &text) const {
+double PictureBox::TextWidth(const QString &text) const
+{
     return QFontMetricsF(font(), &Leinwand()).horizontalAdvance(text) * EinheitenProPixel();
 }
 
-double PictureBox::TextHeight(const QString &) const {
+double PictureBox::TextHeight(const QString &) const
+{
     return QFontMetricsF(font(), &Leinwand()).height() * EinheitenProPixel();
 }
 
-double PictureBox::ScaleWidth() const {
+double PictureBox::ScaleWidth() const
+{
     return width() * EinheitenProPixel();
 }
-double PictureBox::ScaleHeight() const {
+double PictureBox::ScaleHeight() const
+{
     return height() * EinheitenProPixel();
 }
 
-void PictureBox::Line(double x, double y, double dx, double dy, std::optional<QColor> farbe) {
+void PictureBox::Line(double x, double y, double dx, double dy, std::optional<QColor> farbe)
+{
     QPainter maler(&Leinwand());
     maler.setPen(Stift(farbe));
     maler.drawLine(QPointF(Pixel(x), Pixel(y)), QPointF(Pixel(x + dx), Pixel(y + dy)));
     update();
 }
 
-void PictureBox::Box(double x, double y, double dx, double dy, std::optional<QColor> farbe) {
+void PictureBox::Box(double x, double y, double dx, double dy, std::optional<QColor> farbe)
+{
     const int x1 = Gerundet(Pixel(x)), x2 = Gerundet(Pixel(x + dx));
     const int y1 = Gerundet(Pixel(y)), y2 = Gerundet(Pixel(y + dy));
     const QRect kasten(QPoint(qMin(x1, x2), qMin(y1, y2)), QPoint(qMax(x1, x2), qMax(y1, y2)));
@@ -120,7 +137,8 @@ void PictureBox::Box(double x, double y, double dx, double dy, std::optional<QCo
     update();
 }
 
-void PictureBox::Circle(double x, double y, double radius, std::optional<QColor> farbe) {
+void PictureBox::Circle(double x, double y, double radius, std::optional<QColor> farbe)
+{
     QPainter maler(&Leinwand());
     maler.setPen(Stift(farbe));
     maler.setBrush(Qt::NoBrush);
@@ -129,12 +147,14 @@ void PictureBox::Circle(double x, double y, double radius, std::optional<QColor>
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent *event) {
+void PictureBox::paintEvent(QPaintEvent *event)
+{
     QPainter maler(this);
     maler.drawImage(event->rect(), Leinwand(), event->rect());
 }
 
-void PictureBox::resizeEvent(QResizeEvent *event) {
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
     Leinwand();
     QWidget::resizeEvent(event);
 }

@@ -8,7 +8,8 @@
 
 namespace {
 
-QMessageBox::Icon Icon(Prompts::Symbol symbol) {
+QMessageBox::Icon Icon(Prompts::Symbol symbol)
+{
     switch (symbol) {
     case Prompts::Symbol::Kritisch:
         return QMessageBox::Critical;
@@ -22,20 +23,23 @@ QMessageBox::Icon Icon(Prompts::Symbol symbol) {
 
 } // namespace
 
-QString Zeilenumbrueche(const QString &text) {
+QString Zeilenumbrueche(const QString &text)
+{
     QString ergebnis = text;
     ergebnis.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     ergebnis.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return ergebnis;
 }
 
-void QtPrompts::Beep() {
+void QtPrompts::Beep()
+{
     QApplication::beep();
 }
 
 std::unique_ptr<QMessageBox> QtPrompts::Meldung(QWidget *parent, const QString &text,
                                                 Knoepfe knoepfe, Symbol symbol,
-                                                const QString &titel) {
+                                                const QString &titel)
+{
     auto box = std::make_unique<QMessageBox>(parent);
     box->setIcon(Icon(symbol));
     box->setWindowTitle(titel);
@@ -56,7 +60,8 @@ std::unique_ptr<QMessageBox> QtPrompts::Meldung(QWidget *parent, const QString &
     return box;
 }
 
-Prompts::Antwort QtPrompts::AntwortVon(const QMessageBox &box) {
+Prompts::Antwort QtPrompts::AntwortVon(const QMessageBox &box)
+{
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:
         return Antwort::Ja;
@@ -68,14 +73,16 @@ Prompts::Antwort QtPrompts::AntwortVon(const QMessageBox &box) {
 }
 
 Prompts::Antwort QtPrompts::MsgBox(QWidget *parent, const QString &text, Knoepfe knoepfe,
-                                   Symbol symbol, const QString &titel) {
+                                   Symbol symbol, const QString &titel)
+{
     const auto box = Meldung(parent, text, knoepfe, symbol, titel);
     box->exec();
     return AntwortVon(*box);
 }
 
 std::unique_ptr<QInputDialog> QtPrompts::Eingabe(QWidget *parent, const QString &prompt,
-                                                 const QString &titel, const QString &vorgabe) {
+                                                 const QString &titel, const QString &vorgabe)
+{
     auto dialog = std::make_unique<QInputDialog>(parent);
     dialog->setInputMode(QInputDialog::TextInput);
     dialog->setWindowTitle(titel);
@@ -89,7 +96,8 @@ std::unique_ptr<QInputDialog> QtPrompts::Eingabe(QWidget *parent, const QString 
 }
 
 QString QtPrompts::InputBox(QWidget *parent, const QString &prompt, const QString &titel,
-                            const QString &vorgabe) {
+                            const QString &vorgabe)
+{
     const auto dialog = Eingabe(parent, prompt, titel, vorgabe);
     if (dialog->exec() != QDialog::Accepted)
         return QString();

@@ -10,7 +10,8 @@
 
 namespace {
 
-quint32 Wort32(const QByteArray &daten, qsizetype pos) {
+quint32 Wort32(const QByteArray &daten, qsizetype pos)
+{
     return qFromLittleEndian<quint32>(daten.constData() + pos);
 }
 
@@ -20,7 +21,8 @@ constexpr qint64 KopfGrenze = 64 * 1024;
 
 } // namespace
 
-std::optional<qint64> WaveDauer(const QByteArray &datei) {
+std::optional<qint64> WaveDauer(const QByteArray &datei)
+{
     if (datei.size() < 12 || !datei.startsWith("RIFF") || datei.mid(8, 4) != "WAVE")
         return std::nullopt;
     quint32 bytesProSekunde = 0;
@@ -47,7 +49,8 @@ std::optional<qint64> WaveDauer(const QByteArray &datei) {
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-void QtSoundPlayer::Play(const QString &pfad, int flags) {
+void QtSoundPlayer::Play(const QString &pfad, int flags)
+{
     if (!QFileInfo(pfad).isFile())
         return;
     m_laufend.reset();

@@ -6,7 +6,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool DeutscheUebersetzungLaden(QCoreApplication &app) {
+bool DeutscheUebersetzungLaden(QCoreApplication &app)
+{
     auto *uebersetzer = new QTranslator(&app);
     if (!uebersetzer->load(QStringLiteral("qtbase_de"),
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -16,7 +17,8 @@ bool DeutscheUebersetzungLaden(QCoreApplication &app) {
     return QCoreApplication::installTranslator(uebersetzer);
 }
 
-void FontZuordnung() {
+void FontZuordnung()
+{
     // Arial's metric twin keeps texts within the fixed control sizes, which
     // the wider default sans font would overrun; the system's font is the fallback.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

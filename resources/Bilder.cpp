@@ -17,31 +17,36 @@ const QColor Hintergrund(198, 198, 198);
 const QColor Kantengrau(128, 128, 128);
 const QColor Scheinrot(204, 0, 0);
 
-QImage LeeresBild(QSize groesse, const QColor &farbe = Qt::transparent) {
+QImage LeeresBild(QSize groesse, const QColor &farbe = Qt::transparent)
+{
     QImage bild(groesse, QImage::Format_ARGB32_Premultiplied);
     bild.fill(farbe);
     return bild;
 }
 
-QFont Schrift(const QString &familie, int pixel, bool fett) {
+QFont Schrift(const QString &familie, int pixel, bool fett)
+{
     QFont schrift(familie);
     schrift.setPixelSize(pixel);
     schrift.setBold(fett);
     return schrift;
 }
 
-QFont Serif(int pixel, bool fett = true) {
+QFont Serif(int pixel, bool fett = true)
+{
     return Schrift(QStringLiteral("Times New Roman"), pixel, fett);
 }
 
-QFont Sans(int pixel, bool fett = true) {
+QFont Sans(int pixel, bool fett = true)
+{
     return Schrift(QStringLiteral("Arial"), pixel, fett);
 }
 
 // A bevel of `dicke` one-pixel rings inside r, light or dark at top and left
 // and the other colour at bottom and right, meeting diagonally at the corners.
 void Kante(QPainter &p, const QRect &r, int dicke, const QColor &obenLinks,
-           const QColor &untenRechts) {
+           const QColor &untenRechts)
+{
     for (int i = 0; i < dicke; ++i) {
         const int l = r.left() + i, o = r.top() + i, re = r.right() - i, u = r.bottom() - i;
         p.fillRect(QRect(QPoint(l, o), QPoint(re - 1, o)), obenLinks);
@@ -52,14 +57,16 @@ void Kante(QPainter &p, const QRect &r, int dicke, const QColor &obenLinks,
 }
 
 // A panel set into the face: grey edge above and left, white below and right.
-void Vertieft(QPainter &p, const QRect &r) {
+void Vertieft(QPainter &p, const QRect &r)
+{
     p.fillRect(r, Hintergrund);
     Kante(p, r, 2, Kantengrau, Qt::white);
 }
 
 // A shaded ball lit from the upper left, with a thin outline.
 void Kugel(QPainter &p, QPointF mitte, double radius, const QColor &hell, const QColor &dunkel,
-           const QColor &glanz = Qt::white) {
+           const QColor &glanz = Qt::white)
+{
     const QPointF licht = mitte - QPointF(0.2 * radius, 0.25 * radius);
     QRadialGradient verlauf(licht, 1.3 * radius);
     verlauf.setColorAt(0, glanz);
@@ -73,7 +80,8 @@ void Kugel(QPainter &p, QPointF mitte, double radius, const QColor &hell, const 
     p.restore();
 }
 
-void Polygon(QPainter &p, const QPolygonF &ecken, const QColor &fuellung, const QColor &rand) {
+void Polygon(QPainter &p, const QPolygonF &ecken, const QColor &fuellung, const QColor &rand)
+{
     p.setPen(QPen(rand, 1));
     p.setBrush(fuellung);
     p.drawPolygon(ecken);
@@ -81,7 +89,8 @@ void Polygon(QPainter &p, const QPolygonF &ecken, const QColor &fuellung, const 
 
 // The face: words at the left, ball panel, result panel, ticket grid.
 
-void Beschriftung(QPainter &p) {
+void Beschriftung(QPainter &p)
+{
     p.setFont(Serif(17));
     p.setPen(Qt::black);
     const auto wort = [&p](const QString &text, double y, Qt::Alignment senkrecht) {
@@ -93,7 +102,8 @@ void Beschriftung(QPainter &p) {
     wort(QStringLiteral("Gewinn:"), Geometrie::GewinnPanel.top() + 2, Qt::AlignTop);
 }
 
-void LeereKugeln(QPainter &p) {
+void LeereKugeln(QPainter &p)
+{
     const double radius = Geometrie::KugelDurchmesser / 2;
     const QColor hell(222, 230, 242), dunkel(104, 120, 150);
     for (int i = 0; i < 6; ++i) {
@@ -103,7 +113,8 @@ void LeereKugeln(QPainter &p) {
     Kugel(p, Geometrie::KugelMitte(Geometrie::ZusatzzahlPosition, 0), radius, hell, dunkel);
 }
 
-void Tippschein(QPainter &p) {
+void Tippschein(QPainter &p)
+{
     const QRect rahmen = Geometrie::GitterRahmen;
     p.fillRect(rahmen, QColor(255, 250, 240));
     p.setPen(QPen(Scheinrot, 2));
@@ -120,7 +131,8 @@ void Tippschein(QPainter &p) {
     }
 }
 
-QImage KugelMitDreieck(bool hoch) {
+QImage KugelMitDreieck(bool hoch)
+{
     const int seite = KugelKnopfSeite;
     QImage bild = LeeresBild({seite, seite});
     QPainter p(&bild);
@@ -137,20 +149,23 @@ QImage KugelMitDreieck(bool hoch) {
 
 // The toolbar images, each on a 32 × 32 transparent square.
 
-void Blatt(QPainter &p, const QRect &r) {
+void Blatt(QPainter &p, const QRect &r)
+{
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
     p.drawRect(r);
 }
 
 // Three pages, the front one at the upper left; returns the front page.
-QRect Seitenstapel(QPainter &p) {
+QRect Seitenstapel(QPainter &p)
+{
     for (int k = 2; k > 0; --k)
         Blatt(p, QRect(5 + 3 * k, 3 + 2 * k, 17, 23));
     return {5, 3, 17, 23};
 }
 
-void LeereSeiten(QPainter &p) {
+void LeereSeiten(QPainter &p)
+{
     const QRect vorne = Seitenstapel(p);
     const int knick = 6, l = vorne.left(), o = vorne.top();
     const int re = vorne.left() + vorne.width(), u = vorne.top() + vorne.height();
@@ -164,7 +179,8 @@ void LeereSeiten(QPainter &p) {
         QColor(192, 192, 192), Qt::black);
 }
 
-void BeschriebeneSeiten(QPainter &p) {
+void BeschriebeneSeiten(QPainter &p)
+{
     const QRect vorne = Seitenstapel(p);
     Blatt(p, vorne);
     const std::array<int, 6> laengen{12, 9, 12, 11, 7, 12};
@@ -175,7 +191,8 @@ void BeschriebeneSeiten(QPainter &p) {
     }
 }
 
-void Notizblock(QPainter &p) {
+void Notizblock(QPainter &p)
+{
     Blatt(p, QRect(8, 7, 19, 23));
     p.setPen(QColor(128, 0, 0));
     p.setBrush(QColor(220, 0, 0));
@@ -188,7 +205,8 @@ void Notizblock(QPainter &p) {
         p.drawEllipse(QRectF(x, 2, 2, 6));
 }
 
-void Balkendiagramm(QPainter &p) {
+void Balkendiagramm(QPainter &p)
+{
     const int boden = 28;
     const std::array<int, 4> hoehen{13, 21, 9, 17};
     const std::array<QColor, 4> farben{QColor(255, 0, 0), QColor(0, 160, 0), QColor(0, 0, 255),
@@ -202,7 +220,8 @@ void Balkendiagramm(QPainter &p) {
     p.drawLine(4, boden, 30, boden);
 }
 
-void Hilfebuch(QPainter &p) {
+void Hilfebuch(QPainter &p)
+{
     Blatt(p, QRect(9, 6, 19, 23));
     p.setPen(Qt::black);
     p.setBrush(QColor(128, 0, 128));
@@ -213,7 +232,8 @@ void Hilfebuch(QPainter &p) {
     p.drawText(QRect(10, 3, 15, 25), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-void Ausgang(QPainter &p) {
+void Ausgang(QPainter &p)
+{
     p.setPen(Qt::black);
     p.setBrush(QColor(32, 32, 32));
     p.drawRect(9, 3, 13, 26);
@@ -228,7 +248,8 @@ void Ausgang(QPainter &p) {
 
 } // namespace
 
-QImage Textur() {
+QImage Textur()
+{
     const QSize groesse = TexturGroesse;
     const int grund = 214;
     QImage bild(groesse, QImage::Format_RGB32);
@@ -260,7 +281,8 @@ QImage Textur() {
     return bild;
 }
 
-QImage Hauptbild() {
+QImage Hauptbild()
+{
     QImage bild = LeeresBild({Geometrie::BildBreite, Geometrie::BildHoehe});
     QPainter p(&bild);
     p.fillRect(bild.rect(), QBrush(Textur()));
@@ -272,15 +294,18 @@ QImage Hauptbild() {
     return bild;
 }
 
-QImage KugelHoch() {
+QImage KugelHoch()
+{
     return KugelMitDreieck(true);
 }
 
-QImage KugelRunter() {
+QImage KugelRunter()
+{
     return KugelMitDreieck(false);
 }
 
-QImage Infobild() {
+QImage Infobild()
+{
     QImage bild = LeeresBild(InfobildGroesse);
     QPainter p(&bild);
     p.fillRect(bild.rect(), QBrush(Textur()));
@@ -304,7 +329,8 @@ QImage Infobild() {
     return bild;
 }
 
-QImage Werkzeugbild(int nummer) {
+QImage Werkzeugbild(int nummer)
+{
     using Zeichnung = void (*)(QPainter &);
     const std::array<Zeichnung, Werkzeugbilder> zeichnungen{
         LeereSeiten, BeschriebeneSeiten, Notizblock, Balkendiagramm, Hilfebuch, Ausgang};
@@ -316,7 +342,8 @@ QImage Werkzeugbild(int nummer) {
     return bild;
 }
 
-QImage Fenstersymbol(int seite) {
+QImage Fenstersymbol(int seite)
+{
     QImage bild = LeeresBild({seite, seite});
     QPainter p(&bild);
     const QPointF mitte(seite / 2.0, seite / 2.0);

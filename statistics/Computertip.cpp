@@ -17,7 +17,8 @@ struct Rang {
 };
 
 // The 45 numbers in ascending order of their keys.
-std::array<Rang, 45> Rangfolge(const Modul1 &m, bool mitZZ) {
+std::array<Rang, 45> Rangfolge(const Modul1 &m, bool mitZZ)
+{
     const int n = m.AnzahlZiehungen();
     const int felder = mitZZ ? 7 : 6;
     std::array<int, 46> haeufigkeit{};
@@ -44,7 +45,8 @@ std::array<Rang, 45> Rangfolge(const Modul1 &m, bool mitZZ) {
     return rang;
 }
 
-QString Zahlenliste(const std::array<int, 6> &zahlen) {
+QString Zahlenliste(const std::array<int, 6> &zahlen)
+{
     QString liste;
     for (int zahl : zahlen) {
         if (!liste.isEmpty())
@@ -55,7 +57,8 @@ QString Zahlenliste(const std::array<int, 6> &zahlen) {
 }
 
 // The numbers at the 1-based positions von, von + schritt, ... of the ranking.
-std::array<int, 6> Tip(const std::array<Rang, 45> &rang, int von, int schritt) {
+std::array<int, 6> Tip(const std::array<Rang, 45> &rang, int von, int schritt)
+{
     std::array<int, 6> tip{};
     for (int i = 0; i < 6; ++i)
         tip[i] = rang[von - 1 + i * schritt].zahl;
@@ -63,7 +66,8 @@ std::array<int, 6> Tip(const std::array<Rang, 45> &rang, int von, int schritt) {
 }
 
 // Six different numbers of 1..45, ascending.
-std::array<int, 6> Glueckstip(quint32 seed) {
+std::array<int, 6> Glueckstip(quint32 seed)
+{
     std::mt19937 generator(seed);
     std::array<bool, 46> gewaehlt{};
     for (int i = 0; i < 6; ++i) {
@@ -83,19 +87,22 @@ std::array<int, 6> Glueckstip(quint32 seed) {
     return tip;
 }
 
-QString Tipzeile(int nummer, const std::array<int, 6> &zahlen) {
+QString Tipzeile(int nummer, const std::array<int, 6> &zahlen)
+{
     return QStringLiteral("  Tip ") + QString::number(nummer) + QStringLiteral(": ") +
            Zahlenliste(zahlen) + Zeilenende;
 }
 
 } // namespace
 
-double Sortierschluessel(double punktzahl, int zahl) {
+double Sortierschluessel(double punktzahl, int zahl)
+{
     const double t = std::trunc(punktzahl * 100);
     return punktzahl >= 0 ? t + zahl / 100.0 : t - zahl / 100.0;
 }
 
-QString Computertip(const Modul1 &m, bool mitZZ, quint32 seed) {
+QString Computertip(const Modul1 &m, bool mitZZ, quint32 seed)
+{
     const std::array<Rang, 45> rang = Rangfolge(m, mitZZ);
     QString text = QStringLiteral("Nach dem Gesetz der Wahrscheinlichkeit:") + Zeilenende;
     for (int t = 0; t < 3; ++t)

@@ -14,7 +14,8 @@ const QString Zeilenende = QStringLiteral("\r\n");
 // Row and column 0 stay empty: a field without a number pairs with nothing.
 using Paartabelle = std::array<std::array<int, 46>, 46>;
 
-Paartabelle PaareZaehlen(const Modul1 &m, bool mitZZ) {
+Paartabelle PaareZaehlen(const Modul1 &m, bool mitZZ)
+{
     Paartabelle paare{};
     const int felder = mitZZ ? 7 : 6;
     for (int i = 1; i <= m.AnzahlZiehungen(); ++i) {
@@ -36,18 +37,21 @@ Paartabelle PaareZaehlen(const Modul1 &m, bool mitZZ) {
     return paare;
 }
 
-QString Zweistellig(int zahl) {
+QString Zweistellig(int zahl)
+{
     return Format(zahl, QStringLiteral("00"));
 }
 
-QString Spaltenkopf() {
+QString Spaltenkopf()
+{
     QString zeile(3, QLatin1Char(' '));
     for (int c = 1; c <= 44; ++c)
         zeile += Format(c, QStringLiteral(" 00"));
     return zeile + Zeilenende;
 }
 
-QString Trennlinie() {
+QString Trennlinie()
+{
     return QString(4, QLatin1Char(' ')) + QString(131, QLatin1Char('-')) + Zeilenende;
 }
 
@@ -59,7 +63,8 @@ struct Paar {
 
 } // namespace
 
-QString WerMitWemNachZahl(const Modul1 &m, bool mitZZ) {
+QString WerMitWemNachZahl(const Modul1 &m, bool mitZZ)
+{
     const Paartabelle paare = PaareZaehlen(m, mitZZ);
     const QString kopf = Spaltenkopf();
     QString text;
@@ -78,7 +83,8 @@ QString WerMitWemNachZahl(const Modul1 &m, bool mitZZ) {
     return text;
 }
 
-QString WerMitWemNachWert(const Modul1 &m, bool mitZZ) {
+QString WerMitWemNachWert(const Modul1 &m, bool mitZZ)
+{
     const Paartabelle paare = PaareZaehlen(m, mitZZ);
 
     // The 990 pairs of 1..45 by value; within a value in order of a, then b.

@@ -12,16 +12,19 @@ public:
     enum class Art { Cls, Print, Line, Box, Circle, Refresh };
     struct Aufruf {
         Art art;
-        double x = 0, y = 0, dx = 0, dy = 0;  // Circle: dx is the radius
-        QString text{};                        // Print
-        QColor farbe{};                        // the colour used
+        double x = 0, y = 0, dx = 0, dy = 0; // Circle: dx is the radius
+        QString text{};                      // Print
+        QColor farbe{};                      // the colour used
         int drawWidth = 1;
     };
 
     // Units per pixel: 1 for pixels, 15 for twips.
     RecordingSurface(double einheitenProPixel, double scaleWidth, double scaleHeight,
                      const QFont &font = QFont())
-        : m_proPixel(einheitenProPixel), m_breite(scaleWidth), m_hoehe(scaleHeight), m_font(font)
+        : m_proPixel(einheitenProPixel)
+        , m_breite(scaleWidth)
+        , m_hoehe(scaleHeight)
+        , m_font(font)
     {
     }
 
