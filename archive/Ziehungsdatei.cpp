@@ -1,14 +1,10 @@
 #include "Ziehungsdatei.h"
 
 #include <QDate>
+#include <algorithm>
 
 namespace Ziehungsdatei {
 namespace {
-
-QString zweistellig(int wert)
-{
-    return QStringLiteral("%1").arg(wert, 2, 10, QLatin1Char('0'));
-}
 
 // The number that the characters of `text` spell, or -1 unless they are all digits.
 int ziffernWert(const QString &text)
@@ -45,23 +41,35 @@ std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
     if (!QDate::isValid(jahr, monat, tag) || !speicherbar(jahr, runde))
         return std::nullopt;
 
-    QString text = zweistellig(tag) + QLatin1Char('.') + zweistellig(monat) + QLatin1Char('.') +
-                   QString::number(jahr) + QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
+    // Built as Latin-1 bytes: this runs once per draw at start-up.
+    char text[Ziehungssatz::Laenge];
+    char *p = text;
+    auto ziffern = [&p](int zahl, int stellen) {
+        for (int i = stellen - 1; i >= 0; --i, zahl /= 10)
+            p[i] = char('0' + zahl % 10);
+        p += stellen;
+    };
+    ziffern(tag, 2);
+    *p++ = '.';
+    ziffern(monat, 2);
+    *p++ = '.';
+    ziffern(jahr, 4);
+    ziffern(runde, 3);
     for (int j = 1; j <= 7; ++j) {
         if (wert(4 + j) > 99)
             return std::nullopt;
-        text += zweistellig(wert(4 + j));
+        ziffern(wert(4 + j), 2);
     }
     if (zeile.endsWith("   ")) {
-        text += QStringLiteral("      ");
+        std::fill(p, p + 6, ' ');
     } else {
         for (int k = 1; k <= 3; ++k) {
             if (wert(11 + k) > 99)
                 return std::nullopt;
-            text += zweistellig(wert(11 + k));
+            ziffern(wert(11 + k), 2);
         }
     }
-    return Ziehungssatz(text);
+    return Ziehungssatz(QString::fromLatin1(text, Ziehungssatz::Laenge));
 }
 
 std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz)
