@@ -23,16 +23,11 @@ QString Z(const char *text)
 
 // Stored tips of both kinds, a key in capitals, and foreign lines that resemble tips whose
 // numbers the answers below reuse.
-const QByteArray Gemischt = "Zahlentip=01,02,03,04,05,06Alt\r\n"
-                            "[Notiz]\r\n"
-                            " Zahlentip=07,08,09,10,11,12Fremd\r\n"
-                            "Jokertip=123456Joker Eins\r\n"
-                            "Jokertipp=654321Fremd\r\n"
-                            "JOKERTIP=999999Gross\r\n";
-const QByteArray VierTips = "Zahlentip=01,02,03,04,05,06Eins\r\n"
-                            "Jokertip=111111Zwei\r\n"
-                            "Jokertip=123456Drei\r\n"
-                            "Zahlentip=07,08,09,10,11,12Vier\r\n";
+const QByteArray Gemischt = "Zahlentip=01,02,03,04,05,06Alt\r\n[Notiz]\r\n"
+                            " Zahlentip=07,08,09,10,11,12Fremd\r\nJokertip=123456Joker Eins\r\n"
+                            "Jokertipp=654321Fremd\r\nJOKERTIP=999999Gross\r\n";
+const QByteArray VierTips = "Zahlentip=01,02,03,04,05,06Eins\r\nJokertip=111111Zwei\r\n"
+                            "Jokertip=123456Drei\r\nZahlentip=07,08,09,10,11,12Vier\r\n";
 
 class TipsFenster : public ::testing::Test {
 protected:
@@ -62,7 +57,9 @@ protected:
     QByteArray Datei() const { return ordner.Lesen(Z("ziehbuch.ini")); }
     void Klick(const char *name) const
     {
-        QTest::mouseClick(fenster->findChild<QPushButton *>(Z(name)), Qt::LeftButton);
+        auto *knopf = fenster->findChild<QPushButton *>(Z(name));
+        ASSERT_NE(knopf, nullptr) << name;
+        QTest::mouseClick(knopf, Qt::LeftButton);
     }
     // The file, the lines in memory and the list agree on `inhalt`.
     void ErwarteGespeichert(const QByteArray &inhalt) const
@@ -93,10 +90,8 @@ const Antwortfall Antwortfaelle[] = {
     {&Gemischt, 0, "2,6,15,17,33,41 Tip", "Das Leerzeichen fehlt."},
     {&Gemischt, 0, "2,6,15,17,33,41 X", "Eingabe zu kurz."},
     {&Gemischt, 0, "02,06,15,17,33,41        ", "Der Tipname fehlt."},
-    {&Gemischt, 0, "02,06,15;17,33,41 Tip", "Fehler in Tipzahlen (Beistriche)."},
     {&Gemischt, 0, "02,06,15;17,33,46 Tip", "Fehler in Tipzahlen (Beistriche)."},
     {&Gemischt, 0, "02,06,15,17,33,00 Tip", "Fehler in Tipzahlen (Wert)."},
-    {&Gemischt, 0, "46,06,15,17,33,41 Tip", "Fehler in Tipzahlen (Wert)."},
     {&Gemischt, 0, " 7,06,15,17,33,41 Tip", "Fehler in Tipzahlen (Wert)."},
     {&Gemischt, 0, "+7,06,15,17,33,41 Tip", "Fehler in Tipzahlen (Wert)."},
     {&Gemischt, 0, "4a,06,15,17,33,41 Tip", "Fehler in Tipzahlen (Wert)."},
@@ -110,7 +105,6 @@ const Antwortfall Antwortfaelle[] = {
     {&VierTips, 0, "07,08,09,10,11,12 EINS", "Diese Zahlen wurden bereits eingegeben."},
     {&VierTips, 0, "01,02,03,04,05,06 eins", "Dieser Tipname wurde bereits eingegeben."},
     {&Gemischt, 0, "07,08,09,10,11,12 Tip\tB", "Der Tipname enthält ungültige Zeichen."},
-    {&Gemischt, 0, "07,08,09,10,11,12 Tip ☺", "Der Tipname enthält ungültige Zeichen."},
     {&Gemischt, 0, "07,08,09,10,11,12 Tip \u0081", "Der Tipname enthält ungültige Zeichen."},
     {&Gemischt, 1, "139957 Mein Tip Nr. 2", "Jokertip=139957Mein Tip Nr. 2"},
     {&Gemischt, 1, "12345 AB", "Das Leerzeichen fehlt."},
@@ -135,28 +129,20 @@ TEST_P(Antworten, GiveTheSentenceOrStoreTheLine)
 {
     const Antwortfall &fall = GetParam();
     SCOPED_TRACE(fall.antwort);
-    Oeffnen(*fall.datei);
-    const QStringList zeilen = Zeilen();
-    fake.prompts.eingaben = {Z(fall.antwort)};
-    Klick(fall.index == 0 ? "CommandNeu0" : "CommandNeu1");
-
     const QString ergebnis = Z(fall.ergebnis);
     const bool gespeichert = ergebnis.contains(QLatin1Char('='));
-    const bool fehler = !ergebnis.isEmpty() && !gespeichert;
-    ASSERT_EQ(fake.prompts.fragen.size(), 1);
-    EXPECT_EQ(fake.prompts.fragen[0].prompt, fall.index == 0 ? ZahlenFrage : JokerFrage);
-    EXPECT_EQ(fake.prompts.fragen[0].titel,
-              Z(fall.index == 0 ? "Neuer Zahlentip" : "Neuer Jokertip"));
-    EXPECT_EQ(fake.prompts.ablauf.mid(1),
-              fehler ? QStringList({Z("Beep"), Z("MsgBox: Fehler")}) : QStringList());
-    EXPECT_EQ(fake.prompts.boxen.value(0).text, fehler ? ergebnis : QString());
-    if (fehler) {
-        EXPECT_EQ(fake.prompts.boxen[0].symbol, Prompts::Symbol::Kritisch);
-    }
-    EXPECT_EQ(Zeilen(), gespeichert ? zeilen + QStringList{ergebnis} : zeilen);
-    EXPECT_EQ(Reihen(), Tipliste::Reihen(m.IniZeilen)); // as the next opening lists them
+    Oeffnen(*fall.datei);
+    fake.prompts.eingaben = {Z(fall.antwort)};
+    Klick(fall.index == 0 ? "CommandNeu0" : "CommandNeu1");
+    EXPECT_EQ(fake.prompts.fragen.value(0).prompt, fall.index == 0 ? ZahlenFrage : JokerFrage);
+    QStringList ablauf{
+        Z(fall.index == 0 ? "InputBox: Neuer Zahlentip" : "InputBox: Neuer Jokertip")};
+    if (!gespeichert && !ergebnis.isEmpty())
+        ablauf << Z("Beep") << Z("MsgBox: Fehler");
+    EXPECT_EQ(fake.prompts.ablauf, ablauf);
+    EXPECT_EQ(fake.prompts.boxen.value(0).text, gespeichert ? QString() : ergebnis);
     EXPECT_TRUE(Liste()->selectedItems().isEmpty());
-    EXPECT_EQ(Datei(), gespeichert ? *fall.datei + ergebnis.toLatin1() + "\r\n" : *fall.datei);
+    ErwarteGespeichert(gespeichert ? *fall.datei + ergebnis.toLatin1() + "\r\n" : *fall.datei);
 }
 
 INSTANTIATE_TEST_SUITE_P(FormTips, Antworten, ::testing::ValuesIn(Antwortfaelle));
@@ -170,34 +156,13 @@ TEST_F(TipsFenster, ListsEveryTipOncePerOpeningWithNamesInColumn31)
                                      Z("Jokertip   999999             Gross")}));
     EXPECT_TRUE(Liste()->selectedItems().isEmpty());
     EXPECT_EQ(Liste()->palette().color(QPalette::Base), QColor(198, 198, 198));
-    f.hide();
-    f.show();
-    EXPECT_EQ(Liste()->count(), 3);
-}
-
-TEST_F(TipsFenster, ControlsInTabOrderAndTheirKeys)
-{
-    Form_Tips &f = Oeffnen(VierTips);
-    EXPECT_EQ(f.windowTitle(), Z("Ziehbuch - Tipverwaltung"));
     EXPECT_EQ(Liste()->font().family(), Z("Courier New")); // keeps the names in one column
-    const char *const knoepfe[][2] = {{"CommandNeu0", "Neuer &Zahlentip"},
-                                      {"CommandNeu1", "Neuer &Jokertip"},
-                                      {"CommandDel", "&Löschen"},
-                                      {"CommandExit", "S&chließen"},
-                                      {"CommandHelp", "&Hilfe"}};
-    QWidget *w = Liste();
-    for (const auto &knopf : knoepfe) {
-        do
-            w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus);
-        ASSERT_EQ(w->objectName(), Z(knopf[0]));
-        EXPECT_EQ(qobject_cast<QPushButton *>(w)->text(), Z(knopf[1]));
-    }
     Klick("CommandHelp");
     EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 140);
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_FALSE(f.isVisible());
     f.show();
+    EXPECT_EQ(Liste()->count(), 3);
     Klick("CommandExit");
     EXPECT_FALSE(f.isVisible());
 }
@@ -214,7 +179,6 @@ TEST_F(TipsFenster, DeletingARowRemovesItsOwnLineAfterYes)
     EXPECT_EQ(fake.prompts.boxen[1].text,
               Z("Jokertip   123456             Drei\r\nwirklich löschen?"));
     EXPECT_EQ(fake.prompts.boxen[1].knoepfe, Prompts::Knoepfe::JaNein);
-    EXPECT_EQ(fake.prompts.boxen[1].symbol, Prompts::Symbol::Frage);
     ErwarteGespeichert(QByteArray(VierTips).replace("Jokertip=123456Drei\r\n", ""));
     EXPECT_TRUE(Liste()->selectedItems().isEmpty());
     Klick("CommandDel");

@@ -13,15 +13,11 @@ QString S(const char *text)
 const Ziehungssatz Ziehung(S("07.01.200100203111726334107123456"));
 
 // Ten units per character, so that widths are easy to work out.
-double Breite(const QString &text)
-{
-    return 10.0 * text.size();
-}
+const auto Breite = [](const QString &text) { return 10.0 * text.size(); };
 
-Tipcheck::Ergebnis Pruefen(const QStringList &zeilen, double grenze = 1000,
-                           const Ziehungssatz &ziehung = Ziehung)
+Tipcheck::Ergebnis Pruefen(const QStringList &zeilen, const Ziehungssatz &ziehung = Ziehung)
 {
-    return Tipcheck::TipsPruefen(ziehung, QStringList{QString()} + zeilen, grenze, Breite);
+    return Tipcheck::TipsPruefen(ziehung, QStringList{QString()} + zeilen, 1000, Breite);
 }
 
 // Each column is a head line and one line per winning tip, all ended by CR LF.
@@ -35,11 +31,12 @@ std::array<QString, 3> Spalten(const char *namen, const char *zahlen, const char
 
 const std::array<QString, 3> KeinGewinn{S("KEIN GEWINN"), QString(), QString()};
 
-TEST(Tipcheck, EachTipShowsItsClassOrNoWin)
+TEST(Tipcheck, EachWinningTipShowsItsClassInFileOrder)
 {
     const struct {
-        const char *zeile, *name, *zahlen, *gewinn; // name nullptr: no win
-    } faelle[] = {{"Zahlentip=03,11,20,21,22,23Anna", nullptr, "", ""},
+        const char *zeilen, *namen, *zahlen, *gewinne; // ';' parts lines; namen nullptr: no win
+    } faelle[] = {{"", nullptr, "", ""},
+                  {"Zahlentip=03,11,20,21,22,23Anna", nullptr, "", ""},
                   {"Zahlentip=03,11,17,21,22,23Anna", "Z: Anna", "03,11,17,21,22,23", "3er"},
                   {"Zahlentip=03,11,17,07,22,23Anna", "Z: Anna", "03,11,17,07,22,23", "3er"},
                   {"Zahlentip=03,11,17,26,07,23Anna", "Z: Anna", "03,11,17,26,07,23", "4er"},
@@ -56,33 +53,25 @@ TEST(Tipcheck, EachTipShowsItsClassOrNoWin)
                   {"Jokertip=923456Jo", "J: Jo", "923456", "100.000,-"},
                   {"Jokertip=123456Jo", "J: Jo", "123456", "Joker"},
                   {"JOKERTIP=123456Jo", "J: Jo", "123456", "Joker"},
-                  {"Name=03,11,17,26,33,41", nullptr, "", ""}};
+                  {"Name=03,11,17,26,33,41", nullptr, "", ""},
+                  {"Jokertip=000056Erst;Zahlentip=01,02,04,05,06,08Nie;[Abschnitt];"
+                   "zahlentip=03,11,17,26,01,02Dann;jokertip=123456Zuletzt",
+                   "J: Erst;Z: Dann;J: Zuletzt", "000056;03,11,17,26,01,02;123456",
+                   "100,-;4er;Joker"}};
     for (const auto &fall : faelle) {
-        const auto ergebnis = Pruefen({S(fall.zeile)});
-        EXPECT_EQ(ergebnis.Gewonnen, fall.name != nullptr) << fall.zeile;
+        const auto ergebnis = Pruefen(S(fall.zeilen).split(QLatin1Char(';'), Qt::SkipEmptyParts));
+        EXPECT_EQ(ergebnis.Gewonnen, fall.namen != nullptr) << fall.zeilen;
         EXPECT_EQ(ergebnis.GewinnSpalten,
-                  fall.name ? Spalten(fall.name, fall.zahlen, fall.gewinn) : KeinGewinn)
-            << fall.zeile;
+                  fall.namen ? Spalten(fall.namen, fall.zahlen, fall.gewinne) : KeinGewinn)
+            << fall.zeilen;
     }
 }
 
-TEST(Tipcheck, NothingWinsWithoutTipsOrAgainstADrawWithoutJoker)
+TEST(Tipcheck, NoJokerTipWinsAgainstADrawWithoutJoker)
 {
-    EXPECT_EQ(Pruefen({}).GewinnSpalten, KeinGewinn);
     const Ziehungssatz ohneJoker(S("07.01.200100203111726334107      "));
-    EXPECT_FALSE(
-        Pruefen({S("Jokertip=123456A"), S("Jokertip=      B"), S("Jokertip=")}, 1000, ohneJoker)
-            .Gewonnen);
-}
-
-TEST(Tipcheck, WinningTipsKeepFileOrder)
-{
-    EXPECT_EQ(Pruefen({S("Jokertip=000056Erst"), S("Zahlentip=01,02,04,05,06,08Nie"),
-                       S("zahlentip=03,11,17,26,01,02Dann"), S("[Abschnitt]"),
-                       S("jokertip=123456Zuletzt")})
-                  .GewinnSpalten,
-              Spalten("J: Erst;Z: Dann;J: Zuletzt", "000056;03,11,17,26,01,02;123456",
-                      "100,-;4er;Joker"));
+    EXPECT_FALSE(Pruefen({S("Jokertip=123456A"), S("Jokertip=      B"), S("Jokertip=")}, ohneJoker)
+                     .Gewonnen);
 }
 
 TEST(Tipcheck, NameIsCutBelowTheLimitOrKeptWholeWhenItFits)
