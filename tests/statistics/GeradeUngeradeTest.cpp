@@ -1,97 +1,51 @@
 #include "GeradeUngerade.h"
-#include "GrafikTesthilfe.h"
+#include "StatistikTesthilfe.h"
 
-#include <gtest/gtest.h>
-
-using namespace grafik_test;
-
-namespace {
-
-QString Gelesen(const RecordingSurface &s)
-{
-    return Texte(s).join(QLatin1Char('|'));
-}
-
-} // namespace
+using namespace statistik_test;
 
 // Printed in order: the heads, label and count of each class, the totals line.
-TEST(GeradeUngerade, SixOrSevenValuesGiveTheirClassesAndTotals)
+TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
 {
-    Modul1 m;
-    Anhaengen(m, Ziehung({2, 4, 5, 7, 9, 11}, 13));
+    Modul1 joker; // counted from the first Joker on; a Joker-less draw after it as 000000
+    for (const char *j : {"", "", "135791", "", "000000", "246813"})
+        Dazu(joker, QStringLiteral("01020304050607") + QLatin1String(j));
+    const Modul1 leer, ohneJoker = Archiv({"01020304050607"}, 3);
     const struct {
-        bool mitZZ;
-        const char *texte;
+        Modul1 m;
+        int mitZZ; // 2: the Joker chart
+        const char *klassen, *gesamt;
     } faelle[] = {
-        {false, "xG xU|Wert|0G 6U|0|1G 5U|0|2G 4U|1|3G 3U|0|4G 2U|0|5G 1U|0|6G 0U|0|"
-                "Gesamt: 2 gerade (33,3%), 4 ungerade"},
-        {true, "xG xU|Wert|0G 7U|0|1G 6U|0|2G 5U|1|3G 4U|0|4G 3U|0|5G 2U|0|6G 1U|0|7G 0U|0|"
-               "Gesamt: 2 gerade (28,6%), 5 ungerade"},
+        {Archiv({"02040507091113"}), false, "0010000", "2 gerade (33,3%), 4 ungerade"},
+        {Archiv({"02040507091113"}), true, "00100000", "2 gerade (28,6%), 5 ungerade"},
+        {Archiv({"01020304050608"}), false, "0001000", "3 gerade (50,0%), 3 ungerade"},
+        {Archiv({"01020304050608"}), true, "00001000", "4 gerade (57,1%), 3 ungerade"},
+        {Archiv({"51030507091113"}), false, "0100000", "1 gerade (16,7%), 5 ungerade"},
+        {leer, false, "0000000", "0 gerade (0,0%), 0 ungerade"},
+        {joker, 2, "1000102", "16 gerade (66,7%), 8 ungerade"},
+        {ohneJoker, 2, "0000000", "0 gerade (0,0%), 0 ungerade"},
     };
     for (const auto &f : faelle) {
         RecordingSurface s = Flaeche();
-        GeradeUngeradeGrafik(m, f.mitZZ, s);
-        EXPECT_EQ(Gelesen(s), QLatin1String(f.texte));
+        f.mitZZ == 2 ? JokerGeradeUngeradeGrafik(f.m, s) : GeradeUngeradeGrafik(f.m, f.mitZZ, s);
+        const int n = int(qstrlen(f.klassen)) - 1; // values per draw
+        QString erwartet = QStringLiteral("xG xU|Wert");
+        for (int g = 0; g <= n; ++g)
+            erwartet +=
+                QStringLiteral("|%1G %2U|%3").arg(g).arg(n - g).arg(QLatin1Char(f.klassen[g]));
+        EXPECT_EQ(Texte(s).join(QLatin1Char('|')),
+                  erwartet + QStringLiteral("|Gesamt: ") + QLatin1String(f.gesamt));
 
-        // The axis runs down to the totals line below the last class.
-        const int klassen = f.mitZZ ? 8 : 7;
+        // The axis runs down to the totals line; a shadow and a bar per class, the largest
+        // class's bar full length, none longer, none with no draw.
         const double spalte = s.TextWidth(QStringLiteral("9G 9U 999999"));
-        const double zeile = 2.5 * s.TextHeight(QStringLiteral("0"));
-        const Aufruf achse = s.SeitCls().first();
-        EXPECT_NEAR(achse.x, 1.2 * spalte, Genau);
-        EXPECT_NEAR(achse.dy, (klassen + 1) * zeile, Genau);
-        EXPECT_NEAR(s.SeitCls().last().y, (klassen + 2) * zeile, Genau);
-        // Shadow and bar per class; the only draw's class has the longest bar.
+        EXPECT_NEAR(s.SeitCls().first().dy, (n + 2) * 2.5 * s.TextHeight(QStringLiteral("0")),
+                    Genau);
         const QList<Aufruf> kaesten = Nur(s, Art::Box);
-        ASSERT_EQ(kaesten.size(), 2 * klassen);
-        EXPECT_NEAR(kaesten[5].x + kaesten[5].dx, Breite - 300, Genau);
-        EXPECT_EQ(kaesten[1].dx, 0);
-        EXPECT_EQ(kaesten[0].dx, -25);
-    }
-}
-
-TEST(GeradeUngerade, ZusatzzahlMovesTheDrawToItsRow)
-{
-    Modul1 m;
-    Anhaengen(m, Ziehung({1, 2, 3, 4, 5, 6}, 8));
-    RecordingSurface ohne = Flaeche(), mit = Flaeche();
-    GeradeUngeradeGrafik(m, false, ohne);
-    GeradeUngeradeGrafik(m, true, mit);
-    EXPECT_TRUE(Gelesen(ohne).contains(QStringLiteral("|3G 3U|1|")));
-    EXPECT_TRUE(Gelesen(mit).contains(QStringLiteral("|4G 3U|1|")));
-}
-
-TEST(GeradeUngerade, FieldOutsideOneTo45CountsAsEvenZero)
-{
-    Modul1 m; // 51 beside 3, 5, 7, 9, 11
-    m.Ziehungen << Ziehungssatz(QStringLiteral("01.01.200000151030507091113      "));
-    EXPECT_EQ(GeradeUngeradeZaehlen(m, false).klassen[1], 1);
-}
-
-TEST(GeradeUngerade, JokerCountsFromTheFirstJokerDrawOn)
-{
-    Modul1 m;
-    Joker(m, "      ", 2); // before the first Joker
-    Joker(m, "135791");    // class 0
-    Joker(m, "      ");    // as 000000: class 6
-    Joker(m, "000000");
-    Joker(m, "246813"); // class 4
-    RecordingSurface s = Flaeche();
-    JokerGeradeUngeradeGrafik(m, s);
-    EXPECT_EQ(Gelesen(s), QStringLiteral("xG xU|Wert|0G 6U|1|1G 5U|0|2G 4U|0|3G 3U|0|4G 2U|1|"
-                                         "5G 1U|0|6G 0U|2|Gesamt: 16 gerade (66,7%), 8 ungerade"));
-}
-
-TEST(GeradeUngerade, NoCountedDrawDrawsEmptyBarsAndZeroShare)
-{
-    Modul1 ohneJoker;
-    Joker(ohneJoker, "      ", 3);
-    RecordingSurface zahlen = Flaeche(), joker = Flaeche();
-    GeradeUngeradeGrafik(Modul1(), false, zahlen);
-    JokerGeradeUngeradeGrafik(ohneJoker, joker);
-    for (const RecordingSurface *s : {&zahlen, &joker}) {
-        EXPECT_EQ(Texte(*s).last(), QStringLiteral("Gesamt: 0 gerade (0,0%), 0 ungerade"));
-        for (const Aufruf &k : Nur(*s, Art::Box))
-            EXPECT_LE(k.dx, 0);
+        ASSERT_EQ(kaesten.size(), 2 * (n + 1));
+        double laengste = 0;
+        for (const Aufruf &k : kaesten)
+            laengste = std::max(laengste, k.x + k.dx);
+        EXPECT_NEAR(laengste, qstrcmp(f.klassen, "0000000") ? Breite - 300 : 1.2 * spalte, Genau)
+            << f.klassen;
     }
 }

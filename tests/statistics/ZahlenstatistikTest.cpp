@@ -1,7 +1,7 @@
 #include "Zahlenstatistik.h"
-#include "ZahlenstatistikArchiv.h"
+#include "StatistikTesthilfe.h"
 
-using namespace zahlenstatistik_test;
+using namespace statistik_test;
 
 namespace {
 
@@ -10,11 +10,28 @@ const QString Vorlauf(36, QLatin1Char(' '));
 // Three draws of 2001: 7 is the Zusatzzahl of the first and a number of the second.
 Modul1 EinJahr()
 {
-    Modul1 m;
-    m.Ziehungen << Ziehung(QStringLiteral("07.01.2001"), 1, {1, 2, 3, 4, 5, 6}, 7)
-                << Ziehung(QStringLiteral("10.01.2001"), 2, {7, 8, 9, 10, 11, 12}, 13)
-                << Ziehung(QStringLiteral("14.01.2001"), 3, {20, 21, 22, 23, 24, 25}, 1);
-    return m;
+    return Archiv({"07.01.200100101020304050607", "10.01.200100207080910111213",
+                   "14.01.200100320212223242501"});
+}
+
+// The text of Zahlenstatistik from its six values and its distribution rows.
+QString Text(const QString &werte, const QStringList &verteilung)
+{
+    const QStringList namen =
+        QStringLiteral("Zahl:|Gezogen:|Durchschnitt:|Differenz:|Zuletzt gezogen:|Letzte Eingabe:")
+            .split(QLatin1Char('|'));
+    const QStringList w = werte.split(QLatin1Char('|'));
+    QString text;
+    for (int i = 0; i < 6; ++i)
+        text += namen[i].leftJustified(17) + w.value(i) + QStringLiteral("\r\n");
+    return text + QStringLiteral("\r\nVerteilung:\r\n") + verteilung.join(QStringLiteral("\r\n")) +
+           QStringLiteral("\r\n");
+}
+
+// Odd draws hold 1..6 with Zusatzzahl 7, even draws 8..13 with 14.
+Modul1 Wechsel(int paare)
+{
+    return Archiv({"01020304050607", "08091011121314"}, paare);
 }
 
 } // namespace
@@ -24,142 +41,83 @@ TEST(Zahlenstatistik, OneYearWithAndWithoutZusatzzahl)
     const struct {
         int zahl;
         bool mitZZ;
-        const char *gezogen, *durchschnitt, *differenz, *zuletzt, *marken;
+        const char *werte, *jahr, *marken;
     } faelle[] = {
-        {7, true, "2", "0,5", "1,5", "2001-002, vor 1 Runden", "OO-"},
-        {7, false, "1", "0,4", "0,6", "2001-002, vor 1 Runden", "-O-"},
-        {1, true, "2", "0,5", "1,5", "2001-003, vor 0 Runden", "O-O"}, // newest draw holds it
-        {45, true, "0", "0,5", "-0,5", "noch nie", "---"},
+        {7, true, "2 mal|0,5|1,5|2001-002, vor 1 Runden", "2001  2x  ", "OO-"},
+        {7, false, "1 mal|0,4|0,6|2001-002, vor 1 Runden", "2001  1x  ", "-O-"},
+        {1, true, "2 mal|0,5|1,5|2001-003, vor 0 Runden", "2001  2x  ", "O-O"}, // newest draw
+        {45, true, "0 mal|0,5|-0,5|noch nie", "2001  0x  ", "---"},
     };
-    for (const auto &f : faelle) {
-        const QString erwartet =
-            QStringLiteral("Zahl:            %1\r\nGezogen:         %2 mal\r\n"
-                           "Durchschnitt:    %3\r\nDifferenz:       %4\r\n"
-                           "Zuletzt gezogen: %5\r\nLetzte Eingabe:  2001-003, 14.01.2001\r\n"
-                           "\r\nVerteilung:\r\n2001  %2x  ")
-                .arg(QString::number(f.zahl), QLatin1String(f.gezogen),
-                     QLatin1String(f.durchschnitt), QLatin1String(f.differenz),
-                     QLatin1String(f.zuletzt)) +
-            Vorlauf + QLatin1String(f.marken) + QStringLiteral("\r\n");
-        EXPECT_EQ(Zahlenstatistik(EinJahr(), f.zahl, f.mitZZ), erwartet) << f.zahl << f.mitZZ;
-    }
+    for (const auto &f : faelle)
+        EXPECT_EQ(Zahlenstatistik(EinJahr(), f.zahl, f.mitZZ),
+                  Text(QString::number(f.zahl) + QLatin1Char('|') + QLatin1String(f.werte) +
+                           QStringLiteral("|2001-003, 14.01.2001"),
+                       {QLatin1String(f.jahr) + Vorlauf + QLatin1String(f.marken)}))
+            << f.zahl << f.mitZZ;
 }
 
-TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRun)
+TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRunAndOnlyNumbersCount)
 {
-    Modul1 m;
-    m.Ziehungen << Ziehung(QStringLiteral("02.12.2000"), 50, {5, 10, 15, 20, 25, 30}, 31)
-                << Ziehung(QStringLiteral("06.12.2000"), 51, {1, 2, 3, 4, 6, 7}, 8)
-                << Ziehung(QStringLiteral("03.01.2001"), 1, {1, 2, 3, 4, 5, 6}, 7)
-                << Ziehung(QStringLiteral("09.12.2000"), 52, {5, 40, 41, 42, 43, 44}, 45)
-                << Ziehung(QStringLiteral("04.01.2002"), 1, {11, 12, 13, 14, 15, 16}, 17);
-    const QString erwartet = QStringLiteral("Zahl:            5\r\n"
-                                            "Gezogen:         3 mal\r\n"
-                                            "Durchschnitt:    0,8\r\n"
-                                            "Differenz:       2,2\r\n"
-                                            "Zuletzt gezogen: 2000-052, vor 1 Runden\r\n"
-                                            "Letzte Eingabe:  2002-001, 04.01.2002\r\n"
-                                            "\r\n"
-                                            "Verteilung:\r\n"
-                                            "2002  0x  -\r\n"
-                                            "2000  1x  O \r\n"
-                                            "2001  1x  O \r\n"
-                                            "2000  1x  ") +
-                             Vorlauf + QStringLiteral("O- \r\n");
-    EXPECT_EQ(Zahlenstatistik(m, 5, true), erwartet);
-}
-
-TEST(Zahlenstatistik, YearCountsFillThreeCharacters)
-{
-    Modul1 m;
-    for (int runde = 1; runde <= 105; ++runde)
-        m.Ziehungen << Ziehung(QStringLiteral("01.01.2000"), runde, {9, 10, 11, 12, 13, 14}, 15);
-    for (int runde = 1; runde <= 7; ++runde)
-        m.Ziehungen << Ziehung(QStringLiteral("01.01.2001"), runde, {1, 9, 20, 30, 40, 44}, 2);
-    const QStringList zeilen = Zeilen(Zahlenstatistik(m, 9, false));
-    ASSERT_EQ(zeilen.size(), 10);
-    EXPECT_EQ(zeilen.at(2), QStringLiteral("Durchschnitt:    14,9")); // 112 * 6 / 45 = 14.93
-    EXPECT_EQ(zeilen.at(3), QStringLiteral("Differenz:       97,1"));
-    EXPECT_EQ(zeilen.at(8), QStringLiteral("2001  7x  OOOOOOO"));
-    EXPECT_EQ(zeilen.at(9), QStringLiteral("2000105x  ") + Vorlauf +
-                                QString(105, QLatin1Char('O')) + QLatin1Char(' '));
-}
-
-TEST(Zahlenstatistik, FieldsOutsideOneToFortyFiveCountForNoNumber)
-{
+    const Modul1 m = Archiv({"02.12.200005005101520253031", "06.12.200005101020304060708",
+                             "03.01.200100101020304050607", "09.12.200005205404142434445",
+                             "04.01.200200111121314151617"});
+    EXPECT_EQ(Zahlenstatistik(m, 5, true),
+              Text(QStringLiteral("5|3 mal|0,8|2,2|2000-052, vor 1 Runden|2002-001, 04.01.2002"),
+                   {QStringLiteral("2002  0x  -"), QStringLiteral("2000  1x  O "),
+                    QStringLiteral("2001  1x  O "),
+                    QStringLiteral("2000  1x  ") + Vorlauf + QStringLiteral("O- ")}));
     // Numbers 00, blank, 46, 99, 1, 2 and Zusatzzahl 3.
-    const Modul1 m = Archiv({"00  4699010203"});
-    EXPECT_EQ(Zeilen(Zahlenstatistik(m, 1, true)).at(1), QStringLiteral("Gezogen:         1 mal"));
-    const QStringList verteilung = Zeilen(Verteilung(m, true)); // against 7 / 45 = 0.16
-    ASSERT_EQ(verteilung.size(), 46);
-    EXPECT_EQ(verteilung.at(1), QStringLiteral("01    ,8 O "));
-    EXPECT_EQ(verteilung.at(45), QStringLiteral("45   -,2 - "));
+    EXPECT_EQ(Zeilen(Zahlenstatistik(Archiv({"00  4699010203"}), 1, true)).value(1),
+              QStringLiteral("Gezogen:         1 mal"));
 }
 
-TEST(Verteilung, SmallArchiveHeadingNamesTheOldestRoundAndCount)
+TEST(Verteilung, LinesOfSmallAndLargeArchives)
 {
-    const QStringList mit = Zeilen(Verteilung(EinJahr(), true)); // against 0.47
-    ASSERT_EQ(mit.size(), 46);
-    EXPECT_EQ(mit.at(0),
-              QStringLiteral("Zahl VzD Runde 2001-003 bis 2001-001 (die letzten 3 Runden)"));
-    EXPECT_EQ(mit.at(1), QStringLiteral("01   1,5 O-O "));
-    EXPECT_EQ(mit.at(7), QStringLiteral("07   1,5 -OO "));
-    EXPECT_EQ(mit.at(13), QStringLiteral("13    ,5 -O- "));
-    EXPECT_EQ(mit.at(45), QStringLiteral("45   -,5 --- "));
-    const QStringList ohne = Zeilen(Verteilung(EinJahr(), false)); // against 0.4
-    EXPECT_EQ(ohne.at(1), QStringLiteral("01    ,6 --O "));
-    EXPECT_EQ(ohne.at(7), QStringLiteral("07    ,6 -O- "));
-    EXPECT_EQ(ohne.at(13), QStringLiteral("13   -,4 --- "));
-}
-
-TEST(Verteilung, CountsAllDrawsButMarksTheNewestHundred)
-{
-    const QString nie = QString(100, QLatin1Char('-')) + QLatin1Char(' ');
-    const QStringList hundert = Zeilen(Verteilung(Wechselarchiv(100), true)); // 50 against 15.56
-    ASSERT_EQ(hundert.size(), 46);
-    EXPECT_EQ(hundert.at(0),
-              QStringLiteral("Zahl VzD Runde 2000-100 bis 2000-001 (die letzten 100 Runden)"));
-    EXPECT_EQ(hundert.at(1),
-              QStringLiteral("01  34,4 ") + QStringLiteral("-O").repeated(50) + QLatin1Char(' '));
-    EXPECT_EQ(hundert.at(14),
-              QStringLiteral("14  34,4 ") + QStringLiteral("O-").repeated(50) + QLatin1Char(' '));
-    EXPECT_EQ(hundert.at(15), QStringLiteral("15 -15,6 ") + nie);
-
-    const QStringList viele = Zeilen(Verteilung(Wechselarchiv(250), true)); // 125 against 38.89
-    ASSERT_EQ(viele.size(), 46);
-    EXPECT_EQ(viele.at(0),
-              QStringLiteral("Zahl VzD Runde 2002-050 bis 2001-051 (die letzten 100 Runden)"));
-    EXPECT_EQ(viele.at(7),
-              QStringLiteral("07  86,1 ") + QStringLiteral("-O").repeated(50) + QLatin1Char(' '));
-    EXPECT_EQ(viele.at(45), QStringLiteral("45 -38,9 ") + nie);
-}
-
-TEST(Verteilung, DeviationsNearZeroHaveNoSign)
-{
-    // {draws, draws holding the number, number, expected start of its line}
-    const struct {
-        int ziehungen, treffer, zahl;
-        const char *zeile;
-    } faelle[] = {
-        {19, 3, 1, "01    ,0"},      // 3 against 2.956
-        {26, 4, 1, "01    ,0"},      // 4 against 4.044
-        {1500, 220, 45, "45 -13,3"}, // 220 against 233.33
+    // The first `t` of `anzahl` draws hold the fields `mit`, the others 2, 10..14 and 15.
+    const auto treffer = [](int anzahl, int t, const char *mit) {
+        Modul1 m = Archiv({mit}, t);
+        Dazu(m, "02101112131415", anzahl - t);
+        return Zeilen(Verteilung(m, true));
     };
-    for (const auto &f : faelle) {
-        Modul1 m;
-        for (int i = 1; i <= f.ziehungen; ++i)
-            m.Ziehungen << Erzeugt(i, {i <= f.treffer ? f.zahl : 2, 10, 11, 12, 13, 14}, 15);
-        EXPECT_EQ(Zeilen(Verteilung(m, true)).at(f.zahl).left(8), QLatin1String(f.zeile))
-            << f.ziehungen;
-    }
-}
-
-TEST(Verteilung, ADrawHoldingANumberTwiceMarksItOnce)
-{
-    Modul1 m;
-    m.Ziehungen << Ziehung(QStringLiteral("01.01.2000"), 1, {1, 2, 3, 4, 5, 6}, 6)
-                << Ziehung(QStringLiteral("05.01.2000"), 2, {1, 2, 3, 4, 5, 7}, 8);
-    const QStringList zeilen = Zeilen(Verteilung(m, true)); // against 14 / 45 = 0.31
-    EXPECT_EQ(zeilen.at(6), QStringLiteral("06   1,7 -O "));
-    EXPECT_EQ(zeilen.at(7), QStringLiteral("07    ,7 O- "));
+    const QStringList mit = Zeilen(Verteilung(EinJahr(), true));       // against 7 * 3 / 45
+    const QStringList ohne = Zeilen(Verteilung(EinJahr(), false));     // against 6 * 3 / 45
+    const QStringList hundert = Zeilen(Verteilung(Wechsel(50), true)); // 50 against 15.56
+    const QStringList viele = Zeilen(Verteilung(Wechsel(125), true));  // 125 against 38.89
+    // A number twice in one draw; fields outside 1..45 (against 14 / 45 and 7 / 45).
+    const QStringList zweimal =
+        Zeilen(Verteilung(Archiv({"01020304050606", "01020304050708"}), true));
+    const QStringList keine = Zeilen(Verteilung(Archiv({"00  4699010203"}), true));
+    const QStringList a = treffer(19, 3, "01101112131415"), b = treffer(26, 4, "01101112131415"),
+                      c = treffer(1500, 220, "45101112131415");
+    const QString nie = QString(100, QLatin1Char('-')) + QLatin1Char(' ');
+    const struct {
+        const QStringList &zeilen;
+        int zeile;
+        const char *anfang;
+        QString rest;
+    } faelle[] = {
+        {mit, 0, "Zahl VzD Runde 2001-003 bis 2001-001 (die letzten 3 Runden)", {}},
+        {mit, 1, "01   1,5 O-O ", {}},
+        {mit, 7, "07   1,5 -OO ", {}},
+        {mit, 46, "", {}},
+        {ohne, 1, "01    ,6 --O ", {}},
+        {ohne, 7, "07    ,6 -O- ", {}},
+        {ohne, 13, "13   -,4 --- ", {}},
+        {hundert, 0, "Zahl VzD Runde 2000-100 bis 2000-001 (die letzten 100 Runden)", {}},
+        {hundert, 1, "01  34,4 ", QStringLiteral("-O").repeated(50) + QLatin1Char(' ')},
+        {hundert, 15, "15 -15,6 ", nie},
+        {hundert, 46, "", {}},
+        {viele, 0, "Zahl VzD Runde 2002-050 bis 2001-051 (die letzten 100 Runden)", {}},
+        {viele, 7, "07  86,1 ", QStringLiteral("-O").repeated(50) + QLatin1Char(' ')},
+        {viele, 45, "45 -38,9 ", nie},
+        {zweimal, 6, "06   1,7 -O ", {}},
+        {zweimal, 7, "07    ,7 O- ", {}},
+        {keine, 1, "01    ,8 O ", {}},
+        {keine, 45, "45   -,2 - ", {}},
+        {a, 1, "01    ,0 ", QString(16, QLatin1Char('-')) + QStringLiteral("OOO ")},  // 3 : 2.956
+        {b, 1, "01    ,0 ", QString(22, QLatin1Char('-')) + QStringLiteral("OOOO ")}, // 4 : 4.044
+        {c, 45, "45 -13,3 ", nie}, // 220 against 233.33
+    };
+    for (const auto &f : faelle)
+        EXPECT_EQ(f.zeilen.value(f.zeile), QLatin1String(f.anfang) + f.rest) << f.anfang;
 }
