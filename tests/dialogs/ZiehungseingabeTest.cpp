@@ -76,18 +76,18 @@ TEST(NaechsteZiehung, FollowsTheDrawCalendarFromTheLastEnteredDraw)
         EXPECT_EQ(NaechsteZiehung(fall.m, QDate(2030, 1, 1)), fall.erwartet);
 }
 
-TEST(Vorschlag, AtTheYearsEndKeepsTheRoundsYearButStoresTheDatesYear)
+TEST(Vorschlag, AtTheYearsEndKeepsTheRoundsYearButStoresTheDatesYearAndStartsFromToday)
 {
     const Modul1 m = Archiv({"30.12.200110501020304050607000000"});
-    Felder f = Vorschlag(m, QDate(2002, 1, 2));
-    EXPECT_EQ(f.datum + f.runde, QStringLiteral("02.01.20022001-106"));
-    f.zahlen = Gueltig().zahlen;
-    f.joker = QStringLiteral("000000");
-    for (const char *runde : {"2001-106", "2002-001"}) {
-        f.runde = QString::fromLatin1(runde);
-        EXPECT_EQ(Pruefen(m, ModusNeu, f), QString()) << runde;
-        EXPECT_EQ(SatzBilden(f).mid(1, 13), QStringLiteral("02.01.2002") + f.runde.right(3));
-    }
+    const Felder vorschlag = Vorschlag(m, QDate(2002, 1, 2));
+    EXPECT_EQ(vorschlag.datum + vorschlag.runde, QStringLiteral("02.01.20022001-106"));
+    Felder f = Gueltig();
+    f.datum = vorschlag.datum;
+    Pruefe(m, ModusNeu, f, {{'R', {}, {"2001-106", "2002-001"}}});
+    f.runde = vorschlag.runde;
+    EXPECT_EQ(SatzBilden(f).mid(1, 13), QStringLiteral("02.01.2002106"));
+    const Felder leer = Vorschlag(Modul1(), QDate(2005, 6, 1)); // an empty archive
+    EXPECT_EQ(leer.datum + leer.runde, QStringLiteral("01.06.20052005-001"));
 }
 
 TEST(Pruefen, EachTestOfANewDrawOnItsOwn)
