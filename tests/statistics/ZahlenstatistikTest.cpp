@@ -99,7 +99,6 @@ TEST(Verteilung, LinesOfSmallAndLargeArchives)
         {mit, 0, "Zahl VzD Runde 2001-003 bis 2001-001 (die letzten 3 Runden)", {}},
         {mit, 1, "01   1,5 O-O ", {}},
         {mit, 7, "07   1,5 -OO ", {}},
-        {mit, 46, "", {}},
         {ohne, 1, "01    ,6 --O ", {}},
         {ohne, 7, "07    ,6 -O- ", {}},
         {ohne, 13, "13   -,4 --- ", {}},
