@@ -38,7 +38,7 @@ double Spalte(const RecordingSurface &s)
 // Grey full-height grid lines from 2.2 columns on, `schritt` apart, then `danach` more lines.
 void ErwarteGitter(const RecordingSurface &s, double schritt, int anzahl, int danach = 0)
 {
-    const QList<Aufruf> linien = Nur(s, Art::Line);
+    const QList<Aufruf> linien = s.Nur(Art::Line);
     ASSERT_EQ(linien.size(), anzahl + danach);
     for (int i = 0; i < anzahl; ++i) {
         EXPECT_NEAR(linien[i].x, 2.2 * Spalte(s) + i * schritt, Genau) << i;
@@ -96,7 +96,7 @@ TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst)
     EXPECT_EQ(Texte(s).mid(2), erwartet);
 }
 
-TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
+TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwardsAndSurvivesAllZero)
 {
     Abweichungen werte{};
     werte[5] = -7.3;
@@ -107,9 +107,9 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
     const double x0 = 2.2 * spalte + 8 * faktorX;
     EXPECT_EQ(s.SeitCls().first().text, QStringLiteral("Zahl")); // heads before the grid
     ErwarteGitter(s, faktorX, 16, 1);
-    const Aufruf null = Nur(s, Art::Line).last(); // the zero line in the foreground colour
-    EXPECT_NEAR(null.x, x0, Genau);
-    EXPECT_EQ(null.farbe, QColor(Qt::black));
+    const Aufruf nullLinie = s.Nur(Art::Line).last(); // in the foreground colour
+    EXPECT_NEAR(nullLinie.x, x0, Genau);
+    EXPECT_EQ(nullLinie.farbe, QColor(Qt::black));
 
     const QList<Reihe> reihen = Reihen(s);
     for (const auto &[zahl, wert] : {std::pair{5, "-7,3"}, {9, "6,5"}, {1, "0,0"}})
@@ -118,16 +118,14 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
     EXPECT_NEAR(reihen[4].balken.x, x0, Genau);
     EXPECT_NEAR(reihen[4].balken.dx, -7.3 * faktorX, Genau);
     EXPECT_NEAR(reihen[8].balken.dx, 6.5 * faktorX, Genau);
-}
 
-TEST(Balkengrafik, DeviationsAllZeroDrawEmptyBarsAtTheOrigin)
-{
-    RecordingSurface s = Flaeche();
-    VerhDurchschnittZeichnen(Abweichungen{}, false, s);
-    for (const Reihe &r : Reihen(s))
+    // All zero: empty bars, one grid line at the origin and the zero line on it.
+    RecordingSurface null = Flaeche();
+    VerhDurchschnittZeichnen(Abweichungen{}, false, null);
+    for (const Reihe &r : Reihen(null))
         EXPECT_TRUE(r.wert.text == QStringLiteral("0,0") && r.balken.dx == 0);
-    ErwarteGitter(s, 0, 1, 1); // one grid line at 0, and the zero line on it
-    EXPECT_NEAR(Nur(s, Art::Line).last().x, 2.2 * Spalte(s), Genau);
+    ErwarteGitter(null, 0, 1, 1);
+    EXPECT_NEAR(null.Nur(Art::Line).last().x, 2.2 * spalte, Genau);
 }
 
 TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)

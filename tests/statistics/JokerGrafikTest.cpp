@@ -17,7 +17,7 @@ struct Tabelle {
         RecordingSurface s = Flaeche();
         JokerGrafik(m, s);
         texte = Texte(s);
-        kaesten = Nur(s, Art::Box); // a shadow, then a bar
+        kaesten = s.Nur(Art::Box); // a shadow, then a bar
         EXPECT_TRUE(texte.size() == 88 && kaesten.size() == 2 * 70);
     }
     QString Zeile(int r) const { return texte.mid(8 * r, 8).join(QLatin1Char('|')); }

@@ -54,20 +54,13 @@ inline QStringList Zeilen(const QString &text)
     return text.chopped(2).split(QStringLiteral("\r\n"));
 }
 
-// The calls of one kind after the clear, and the texts printed after it.
-inline QList<Aufruf> Nur(const RecordingSurface &s, Art art)
-{
-    QList<Aufruf> auswahl;
-    for (const Aufruf &a : s.SeitCls())
-        if (a.art == art)
-            auswahl << a;
-    return auswahl;
-}
+// The texts printed after the clear. (The charts draw lines and boxes only after it.)
 inline QStringList Texte(const RecordingSurface &s)
 {
     QStringList texte;
-    for (const Aufruf &a : Nur(s, Art::Print))
-        texte << a.text;
+    for (const Aufruf &a : s.SeitCls())
+        if (a.art == Art::Print)
+            texte << a.text;
     return texte;
 }
 
