@@ -3,6 +3,7 @@
 #include "Modul1.h"
 #include "Plattform.h"
 #include "Tipliste.h"
+#include "Twips.h"
 
 #include "Bilder.h"
 
@@ -16,17 +17,6 @@
 #include <QShowEvent>
 
 namespace {
-
-// Positions are stored in twips; the window works in pixels.
-constexpr int Px(int twips)
-{
-    return twips / 15;
-}
-
-QRect TwipsRechteck(int links, int oben, int breite, int hoehe)
-{
-    return {Px(links), Px(oben), Px(breite), Px(hoehe)};
-}
 
 void Hintergrund(QWidget *widget, QPalette::ColorRole rolle, const QColor &farbe)
 {

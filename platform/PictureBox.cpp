@@ -1,13 +1,13 @@
 #include "PictureBox.h"
 
+#include "Twips.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QResizeEvent>
 #include <cmath>
 
 namespace {
-
-constexpr double TwipsProPixel = 15;
 
 int Gerundet(double pixel)
 {

@@ -8,6 +8,7 @@
 #include "Modul1.h"
 #include "PictureBox.h"
 #include "Plattform.h"
+#include "Twips.h"
 #include "WerMitWem.h"
 #include "Zahlenstatistik.h"
 
@@ -25,17 +26,6 @@
 #include <QScreen>
 
 namespace {
-
-// Positions are given in twips, 15 to the pixel.
-constexpr int Twips(int twips)
-{
-    return twips / 15;
-}
-
-QRect Rechteck(int links, int oben, int breite, int hoehe)
-{
-    return QRect(Twips(links), Twips(oben), Twips(breite), Twips(hoehe));
-}
 
 // The option controls an entry shows.
 enum Optionen { Keine = 0, ZZ = 1, Zahl = 2, Sortierung = 4 };
@@ -102,7 +92,7 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     setObjectName(QStringLiteral("Form_Statistik"));
     setWindowTitle(QStringLiteral("Ziehbuch - Statistik"));
     setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
-    setFixedSize(Twips(10455), Twips(7230));
+    setFixedSize(Px(10455), Px(7230));
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setPointSizeF(8.25);
     schrift.setStyleHint(QFont::SansSerif);
@@ -110,56 +100,56 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
 
     Frame1 = new QGroupBox(QStringLiteral("Statistik"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(Rechteck(120, 120, 2415, 5535));
+    Frame1->setGeometry(TwipsRechteck(120, 120, 2415, 5535));
 
     ListWahl = new QListWidget(Frame1);
     ListWahl->setObjectName(QStringLiteral("ListWahl"));
-    ListWahl->setGeometry(Rechteck(120, 360, 2175, 2400));
+    ListWahl->setGeometry(TwipsRechteck(120, 360, 2175, 2400));
     ListWahl->setSelectionMode(QAbstractItemView::SingleSelection);
     ListWahl->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListWahl->setTextElideMode(Qt::ElideNone);
 
     LabelZahl = new QLabel(QStringLiteral("Zahl"), Frame1);
     LabelZahl->setObjectName(QStringLiteral("LabelZahl"));
-    LabelZahl->setGeometry(Rechteck(120, 3000, 315, 195));
+    LabelZahl->setGeometry(TwipsRechteck(120, 3000, 315, 195));
     // Wide enough for its text in whatever font the system has.
     LabelZahl->resize(LabelZahl->size().expandedTo(LabelZahl->sizeHint()));
 
     TextZahl = new QLineEdit(QStringLiteral("1"), Frame1);
     TextZahl->setObjectName(QStringLiteral("TextZahl"));
-    TextZahl->setGeometry(Rechteck(1560, 3000, 735, 285));
+    TextZahl->setGeometry(TwipsRechteck(1560, 3000, 735, 285));
     TextZahl->setMaxLength(2);
 
     CheckZZ = new QCheckBox(QStringLiteral("inkl. Zusatzzahl"), Frame1);
     CheckZZ->setObjectName(QStringLiteral("CheckZZ"));
-    CheckZZ->setGeometry(Rechteck(120, 3480, 2175, 255));
+    CheckZZ->setGeometry(TwipsRechteck(120, 3480, 2175, 255));
     CheckZZ->setChecked(true);
 
     OptionSortZ = new QRadioButton(QStringLiteral("sortiert nach Zahl"), Frame1);
     OptionSortZ->setObjectName(QStringLiteral("OptionSortZ"));
-    OptionSortZ->setGeometry(Rechteck(120, 3960, 2175, 255));
+    OptionSortZ->setGeometry(TwipsRechteck(120, 3960, 2175, 255));
     OptionSortZ->setChecked(true);
 
     OptionSortW = new QRadioButton(QStringLiteral("sortiert nach Wert"), Frame1);
     OptionSortW->setObjectName(QStringLiteral("OptionSortW"));
-    OptionSortW->setGeometry(Rechteck(120, 4200, 2175, 255));
+    OptionSortW->setGeometry(TwipsRechteck(120, 4200, 2175, 255));
 
     CommandRechnen = new QPushButton(QStringLiteral("&Berechnen"), Frame1);
     CommandRechnen->setObjectName(QStringLiteral("CommandRechnen"));
-    CommandRechnen->setGeometry(Rechteck(120, 4800, 2175, 495));
+    CommandRechnen->setGeometry(TwipsRechteck(120, 4800, 2175, 495));
     CommandRechnen->setDefault(true);
 
     CommandHelp = new QPushButton(QStringLiteral("&Hilfe"), this);
     CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
-    CommandHelp->setGeometry(Rechteck(240, 5880, 2175, 495));
+    CommandHelp->setGeometry(TwipsRechteck(240, 5880, 2175, 495));
 
     CommandExit = new QPushButton(QStringLiteral("S&chließen"), this);
     CommandExit->setObjectName(QStringLiteral("CommandExit"));
-    CommandExit->setGeometry(Rechteck(240, 6600, 2175, 495));
+    CommandExit->setGeometry(TwipsRechteck(240, 6600, 2175, 495));
 
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(Rechteck(2640, 240, 6135, 6855));
+    Text1->setGeometry(TwipsRechteck(2640, 240, 6135, 6855));
     Text1->setReadOnly(true);
     Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -173,7 +163,7 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
 
     Picture1 = new PictureBox(PictureBox::Einheit::Twips, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(Rechteck(2640, 240, 7695, 6855));
+    Picture1->setGeometry(TwipsRechteck(2640, 240, 7695, 6855));
     QFont beschriftung(QStringLiteral("Arial"));
     beschriftung.setPointSizeF(6.75);
     beschriftung.setStyleHint(QFont::SansSerif);
