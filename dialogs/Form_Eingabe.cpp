@@ -42,9 +42,9 @@ Form_Eingabe::Form_Eingabe(Modul1 &m, Plattform &p, QWidget *parent)
     TextRunde = Textfeld(QStringLiteral("TextRunde"), 224, 16, 69, 8);
     Bezeichnung(QStringLiteral("Label3"), QStringLiteral("Zahlen:"), 16, 48);
     for (int i = 0; i < 6; ++i)
-        Text1[i] = Textfeld(QStringLiteral("Text1_%1").arg(i), 80 + 36 * i, 48, 33, 2);
+        Text1[i] = Textfeld(QStringLiteral("Text1%1").arg(i), 80 + 36 * i, 48, 33, 2);
     Bezeichnung(QStringLiteral("Label7"), QStringLiteral("Zusatzzahl:"), 16, 80);
-    Text1[6] = Textfeld(QStringLiteral("Text1_6"), 80, 80, 33, 2);
+    Text1[6] = Textfeld(QStringLiteral("Text16"), 80, 80, 33, 2);
     Bezeichnung(QStringLiteral("LabelJoker"), QStringLiteral("Joker:"), 16, 112);
     TextJoker = Textfeld(QStringLiteral("TextJoker"), 80, 112, 69, 6);
     CommandSave = Knopf(QStringLiteral("CommandSave"), QStringLiteral("&Speichern"), 16);

@@ -45,7 +45,7 @@ protected:
     {
         const QStringList zahlen = S("41 3 33 11 26 17 7").split(QLatin1Char(' '));
         for (int i = 0; i < 7; ++i)
-            d.findChild<QLineEdit *>(S("Text1_%1").arg(i))->setText(zahlen[i]);
+            d.findChild<QLineEdit *>(S("Text1%1").arg(i))->setText(zahlen[i]);
         Tippen(d, "TextJoker", "123456");
     }
     // Every field's text, in tab order, separated by '|'.
@@ -53,7 +53,7 @@ protected:
     {
         QStringList texte{Text(d, "TextDatum"), Text(d, "TextRunde")};
         for (int i = 0; i < 7; ++i)
-            texte << d.findChild<QLineEdit *>(S("Text1_%1").arg(i))->text();
+            texte << d.findChild<QLineEdit *>(S("Text1%1").arg(i))->text();
         return (texte << Text(d, "TextJoker")).join(QLatin1Char('|'));
     }
     void Skript(ScriptedWindowOpener::Skript skript) { fp.fenster.skripte.append(skript); }
@@ -95,7 +95,7 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
     Skript([&](QDialog &d) {
         EXPECT_EQ(m.EingabeModus + d.windowTitle(), S("neuZiehbuch - Neuer Eintrag"));
         EXPECT_EQ(Inhalt(d), S("05.03.2000|2000-020||||||||"));
-        EXPECT_EQ(d.focusWidget(), Feld(d, "Text1_0"));
+        EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandHelp");
         EXPECT_EQ(fp.viewer.aufrufe.value(0).kontext, 120);
         Tippen(d, "TextDatum", "5.3.00");
@@ -106,7 +106,7 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
     Skript([&](QDialog &d) {
         EXPECT_EQ(Inhalt(d), S("08.03.2000|2000-021||||||||"));
         NeueZahlenTippen(d);
-        QTest::keyClick(Feld(d, "Text1_3"), Qt::Key_Escape);
+        QTest::keyClick(Feld(d, "Text13"), Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
     });
     Skript([&](QDialog &d) {
@@ -132,10 +132,10 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
     Skript([&](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Ziehbuch - Eintrag korrigieren"));
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
-        EXPECT_EQ(d.focusWidget(), Feld(d, "Text1_0"));
+        EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandSave");
         EXPECT_TRUE(d.isVisible());
-        Tippen(d, "Text1_6", "7");
+        Tippen(d, "Text16", "7");
         Tippen(d, "TextJoker", "000099");
         Klick(d, "CommandHelp");
         Klick(d, "CommandSave");
