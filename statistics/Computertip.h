@@ -6,7 +6,7 @@
 
 // Seven suggested tips: three of the numbers with the highest scores, three of
 // those with the lowest, and a lucky tip drawn by a generator seeded with
-// `seed` (the seconds since midnight). A number's score grows with the draws
+// `seed` (the milliseconds since midnight). A number's score grows with the draws
 // since it was last drawn and with how far its count lies below N × 7 / 45.
 // With mitZZ the Zusatzzahl is counted too. Twelve lines, each ended by CR LF.
 QString Computertip(const Modul1 &m, bool mitZZ, quint32 seed);

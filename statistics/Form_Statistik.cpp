@@ -325,8 +325,9 @@ void Form_Statistik::WerMitWemNachWert()
 
 void Form_Statistik::Computertip()
 {
-    // Seeded by the seconds since midnight.
-    const auto seed = quint32(m_p.clock.Now().msecsSinceStartOfDay() / 1000);
+    // Seeded by the seconds since midnight with their fraction, in milliseconds,
+    // so that two runs within one second may differ.
+    const auto seed = quint32(m_p.clock.Now().msecsSinceStartOfDay());
     TextAusgabe([&] { return ::Computertip(m_m, MitZZ(), seed); });
 }
 

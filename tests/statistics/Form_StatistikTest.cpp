@@ -166,7 +166,7 @@ TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
 // a text's result stays while another entry is selected; the shown draw stays as it was.
 TEST_F(StatistikFenster, EachEntryComputesWithItsOptionsAndLeavesTheShownDraw)
 {
-    fake.clock.jetzt = QTime(1, 2, 3); // 3723 seconds since midnight
+    fake.clock.jetzt = QTime(1, 2, 3, 456); // 3723.456 seconds since midnight
     const struct {
         int eintrag;
         bool mitZZ, nachWert;
@@ -174,9 +174,9 @@ TEST_F(StatistikFenster, EachEntryComputesWithItsOptionsAndLeavesTheShownDraw)
         QString text; // neither text nor chart: refused
         std::function<void(Surface &)> grafik;
     } faelle[] = {
-        {0, true, false, "", Computertip(m, true, 3723), {}},
+        {0, true, false, "", Computertip(m, true, 3723456), {}},
         {1, true, false, "46", {}, {}},
-        {0, false, false, "", Computertip(m, false, 3723), {}},
+        {0, false, false, "", Computertip(m, false, 3723456), {}},
         {1, true, false, "0", {}, {}},
         {1, true, false, "45", Zahlenstatistik(m, 45, true), {}},
         {1, true, false, "", {}, {}},
