@@ -6,8 +6,8 @@ namespace Datum {
 
 std::optional<QDate> Lesen(const QString &text)
 {
-    static const QRegularExpression form(
-        QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{4}|[0-9]{2})$"));
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(
+        QStringLiteral("([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{4}|[0-9]{2})")));
     const auto treffer = form.match(text);
     if (!treffer.hasMatch())
         return std::nullopt;

@@ -71,7 +71,7 @@ TEST(Datum, AcceptsTheGermanFormsOfARealDate)
     EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.30")), QDate(1930, 3, 5));
     EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.00")), QDate(2000, 3, 5));
     for (const char *falsch : {"31.2.2000", "5.3.200", "5.3", "2000-03-05", "a.b.cdef", "5.3.2000 ",
-                               "005.3.2000", "29.2.2001"})
+                               "5.3.2000\n", "005.3.2000", "29.2.2001"})
         EXPECT_FALSE(Datum::Lesen(QString::fromLatin1(falsch))) << falsch;
     EXPECT_EQ(Datum::Text(QDate(2000, 3, 5)), QStringLiteral("05.03.2000"));
 }
