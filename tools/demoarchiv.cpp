@@ -67,8 +67,10 @@ int main(int argc, char **argv)
         }
     }
     if (!QFile::exists(modul.SettingsFilePath())) {
-        modul.IniZeilen << QStringLiteral("Zahlentip=03,11,17,26,33,41Geburtstage")
-                        << QStringLiteral("Jokertip=123456Glückszahl");
+        // On the newest demo draw these win a 4er and the 1.000 Joker prize.
+        modul.IniZeilen << QStringLiteral("Zahlentip=06,08,17,26,43,44Geburtstage")
+                        << QStringLiteral("Jokertip=123694Glückszahl")
+                        << QStringLiteral("Zahlentip=01,02,03,04,05,07Reihe");
         modul.IniSchreiben();
     }
     return 0;
