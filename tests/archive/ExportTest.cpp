@@ -1,71 +1,40 @@
 #include "Export.h"
-#include "QtPrinters.h"
 #include "Schreibgrenze.h"
 #include "TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "Testhilfe.h"
 
 namespace {
 
-struct ExportFall {
-    const char *satz;
-    const char *zeile;
-};
-
-class Exportzeilen : public ::testing::TestWithParam<ExportFall> {};
-
-TEST_P(Exportzeilen, LineHoldsTheRecordsFieldsWithLeadingZerosBlanked)
+TEST(Export, LineHoldsTheRecordsFieldsWithLeadingZerosBlanked)
 {
-    const QString zeile = Export::Exportzeile(Ziehungssatz(QString::fromLatin1(GetParam().satz)));
-    EXPECT_EQ(zeile, QString::fromLatin1(GetParam().zeile));
-    EXPECT_EQ(zeile.size(), 49);
+    for (const auto &[satz, zeile] :
+         {std::pair{"03.01.200100102061517334107139957",
+                    "20010103,2001.001,\" 2, 6,15,17,33,41; 7\",\"139957\""},
+          {"24.12.202010210203040050607      ",
+           "20201224,2020.102,\"10,20,30,40, 5, 6; 7\",\"      \""},
+          {"31.12.199909901091019454430012345",
+           "19991231,1999.099,\" 1, 9,10,19,45,44;30\",\"012345\""}})
+        EXPECT_EQ(Export::Exportzeile(Ziehungssatz(S(satz))), S(zeile));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Export, Exportzeilen,
-    ::testing::Values(ExportFall{"03.01.200100102061517334107139957",
-                                 "20010103,2001.001,\" 2, 6,15,17,33,41; 7\",\"139957\""},
-                      ExportFall{"24.12.202010210203040050607      ",
-                                 "20201224,2020.102,\"10,20,30,40, 5, 6; 7\",\"      \""},
-                      ExportFall{"31.12.199909901091019454430012345",
-                                 "19991231,1999.099,\" 1, 9,10,19,45,44;30\",\"012345\""}));
-
-class ExportDatei : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        modul.ProgrammPfad = ordner.Pfad();
-        modul.Ziehungen << Ziehungssatz(QStringLiteral("10.01.200100202061517334107139957"))
-                        << Ziehungssatz(QStringLiteral("03.01.200100102061517334107      "));
-    }
+// A line per draw in archive order; a second export replaces the first; a failed one keeps it.
+TEST(Export, FileHoldsALinePerDrawAndIsReplacedWholeOrNotAtAll)
+{
     TempFolder ordner;
-    Modul1 modul;
-};
-
-TEST_F(ExportDatei, WritesOneLinePerDrawInArchiveOrder)
-{
-    ASSERT_TRUE(Export::Schreiben(modul).ok);
-    const QByteArray datei = ordner.Lesen(QStringLiteral("ziehbuch.txt"));
-    EXPECT_EQ(datei, QByteArray("20010110,2001.002,\" 2, 6,15,17,33,41; 7\",\"139957\"\r\n"
-                                "20010103,2001.001,\" 2, 6,15,17,33,41; 7\",\"      \"\r\n"));
-}
-
-TEST_F(ExportDatei, SecondExportReplacesTheFirst)
-{
-    ASSERT_TRUE(Export::Schreiben(modul).ok);
-    modul.Ziehungen.removeLast();
-    ASSERT_TRUE(Export::Schreiben(modul).ok);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.txt")).size(), 51);
-}
-
-TEST_F(ExportDatei, FailedWriteKeepsTheOlderExport)
-{
-    ASSERT_TRUE(Export::Schreiben(modul).ok);
-    const QByteArray vorher = ordner.Lesen(QStringLiteral("ziehbuch.txt"));
+    Modul1 m = Archiv({"10.01.200100202061517334107139957", "03.01.200100102061517334107"});
+    m.ProgrammPfad = ordner.Pfad();
+    const auto datei = [&] { return ordner.Lesen(S("ziehbuch.txt")); };
+    ASSERT_TRUE(Export::Schreiben(m).ok);
+    EXPECT_EQ(datei(), QByteArray("20010110,2001.002,\" 2, 6,15,17,33,41; 7\",\"139957\"\r\n"
+                                  "20010103,2001.001,\" 2, 6,15,17,33,41; 7\",\"      \"\r\n"));
+    m.Ziehungen.removeLast();
+    ASSERT_TRUE(Export::Schreiben(m).ok);
+    const QByteArray vorher = datei();
+    EXPECT_EQ(vorher.size(), 51);
     for (int i = 0; i < 10; ++i)
-        modul.Ziehungen << modul.Ziehungen.at(1);
-    EXPECT_EQ(MitSchreibgrenze(200, [&] { return Export::Schreiben(modul).ok ? 1 : 0; }), 0);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.txt")), vorher);
+        m.Ziehungen << m.Ziehungen.at(1);
+    EXPECT_EQ(MitSchreibgrenze(200, [&] { return Export::Schreiben(m).ok ? 1 : 0; }), 0);
+    EXPECT_EQ(datei(), vorher);
 }
 
 } // namespace

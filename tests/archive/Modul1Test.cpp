@@ -1,110 +1,70 @@
 #include "Modul1.h"
-#include "QtPrinters.h"
 #include "Schreibgrenze.h"
 #include "TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "Testhilfe.h"
 
 namespace {
 
-Ziehungssatz satz(int tag, int runde)
-{
-    const QString tt = QStringLiteral("%1").arg(tag, 2, 10, QLatin1Char('0'));
-    const QString rrr = QStringLiteral("%1").arg(runde, 3, 10, QLatin1Char('0'));
-    return Ziehungssatz(tt + QStringLiteral(".03.2001") + rrr +
-                        QStringLiteral("031117263341071234") + tt);
-}
-
 class Dateien : public ::testing::Test {
 protected:
-    void SetUp() override { modul.ProgrammPfad = ordner.Pfad(); }
+    void SetUp() override { m.ProgrammPfad = ordner.Pfad(); }
+    QByteArray Datei(const char *name) const { return ordner.Lesen(S(name)); }
 
     TempFolder ordner;
-    Modul1 modul;
+    Modul1 m = Archiv({"03111726334107123456"});
 };
 
-TEST_F(Dateien, DrawsSurviveWritingAndReading)
+// Draws survive writing and reading; a bad file, a failed write or a record outside the
+// encoding leaves the archive in memory or the old file as it was.
+TEST_F(Dateien, DrawFileIsReadWholeAndRewrittenWholeOrNotAtAll)
 {
-    for (int i = 1; i <= 20; ++i)
-        modul.Ziehungen.append(satz(i, i));
-    ASSERT_TRUE(modul.ZiehungenSchreiben().ok);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.dat")).size(), 20 * 16);
-
+    Dazu(m, "01020304050607", 19);
+    ASSERT_TRUE(m.ZiehungenSchreiben().ok);
+    const QByteArray vorher = Datei("ziehbuch.dat");
+    EXPECT_EQ(vorher.size(), 20 * 16);
     Modul1 gelesen;
     gelesen.ProgrammPfad = ordner.Pfad();
     ASSERT_TRUE(gelesen.ZiehungenLesen().ok());
+    EXPECT_EQ(gelesen.Ziehungen, m.Ziehungen);
+
+    Dazu(m, "01020304050607", 8);
+    EXPECT_EQ(MitSchreibgrenze(400, [&] { return m.ZiehungenSchreiben().ok ? 1 : 0; }), 0);
+    m.Ziehungen.resize(21);
+    Dazu(m, "01.01.222200101020304050607123456");
+    EXPECT_FALSE(m.ZiehungenSchreiben().ok);
+    EXPECT_EQ(Datei("ziehbuch.dat"), vorher);
+
+    ordner.Schreiben(S("ziehbuch.dat"), "kaputt\r\n");
+    const auto ergebnis = gelesen.ZiehungenLesen();
+    EXPECT_TRUE(ergebnis.art == Leseergebnis::Art::Fehlerhaft && ergebnis.zeile == 1);
     EXPECT_EQ(gelesen.AnzahlZiehungen(), 20);
-    EXPECT_EQ(gelesen.Ziehungen, modul.Ziehungen);
 }
 
-TEST_F(Dateien, BadDrawFileLeavesTheArchiveAsItWas)
-{
-    modul.Ziehungen.append(satz(1, 1));
-    ordner.Schreiben(QStringLiteral("ziehbuch.dat"), "kaputt\r\n");
-    const auto ergebnis = modul.ZiehungenLesen();
-    EXPECT_EQ(ergebnis.art, Leseergebnis::Art::Fehlerhaft);
-    EXPECT_EQ(ergebnis.zeile, 1);
-    EXPECT_EQ(modul.AnzahlZiehungen(), 1);
-}
-
-TEST_F(Dateien, FailedDrawWriteLeavesTheOldFileWhole)
-{
-    modul.Ziehungen.append(satz(1, 1));
-    ASSERT_TRUE(modul.ZiehungenSchreiben().ok);
-    const QByteArray vorher = ordner.Lesen(QStringLiteral("ziehbuch.dat"));
-
-    for (int i = 2; i <= 28; ++i)
-        modul.Ziehungen.append(satz(i, i));
-    const int code = MitSchreibgrenze(100, [&] { return modul.ZiehungenSchreiben().ok ? 1 : 0; });
-    EXPECT_EQ(code, 0) << "the write must report its failure";
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.dat")), vorher);
-}
-
-TEST_F(Dateien, RecordOutsideTheEncodingIsNotWritten)
-{
-    modul.Ziehungen.append(satz(1, 1));
-    ASSERT_TRUE(modul.ZiehungenSchreiben().ok);
-    const QByteArray vorher = ordner.Lesen(QStringLiteral("ziehbuch.dat"));
-    modul.Ziehungen.append(Ziehungssatz(QStringLiteral("01.01.222200101020304050607123456")));
-    EXPECT_FALSE(modul.ZiehungenSchreiben().ok);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.dat")), vorher);
-}
-
-TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdentical)
+TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdenticalAndForeignCharactersRefused)
 {
     const QByteArray datei = "Zahlentip=01,02,03,04,05,06M\xfcller\r\n"
                              "Jokertip=123456Gl\xfc"
-                             "ck \x80\r\n"
-                             "irgendwas\r\n";
-    ordner.Schreiben(QStringLiteral("ziehbuch.ini"), datei);
-    ASSERT_TRUE(modul.IniLesen().ok);
-    ASSERT_EQ(modul.AnzahlIniZeilen(), 3);
-    EXPECT_EQ(modul.IniZeilen[1], QStringLiteral("Zahlentip=01,02,03,04,05,06Müller"));
-    EXPECT_EQ(modul.IniZeilen[2], QStringLiteral("Jokertip=123456Glück €"));
-    ASSERT_TRUE(modul.IniSchreiben().ok);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.ini")), datei);
+                             "ck \x80\r\nirgendwas\r\n";
+    ordner.Schreiben(S("ziehbuch.ini"), datei);
+    ASSERT_TRUE(m.IniLesen().ok);
+    EXPECT_EQ(m.IniZeilen.mid(1, 2), L("Zahlentip=01,02,03,04,05,06Müller|Jokertip=123456Glück €"));
+    ASSERT_TRUE(m.IniSchreiben().ok);
+    EXPECT_EQ(Datei("ziehbuch.ini"), datei);
+    m.IniZeilen << S("Jokertip=123456\u4e2d");
+    EXPECT_FALSE(m.IniSchreiben().ok);
+    EXPECT_EQ(Datei("ziehbuch.ini"), datei);
 }
 
 TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLfAndAnEmptyFileStaysEmpty)
 {
-    ordner.Schreiben(QStringLiteral("ziehbuch.ini"), "a\r\nb\rc\nd");
-    ASSERT_TRUE(modul.IniLesen().ok);
-    EXPECT_EQ(modul.IniZeilen.join(QLatin1Char('|')), QStringLiteral("|a|b|c|d"));
-
-    ordner.Schreiben(QStringLiteral("ziehbuch.ini"), QByteArray());
-    ASSERT_TRUE(modul.IniLesen().ok);
-    EXPECT_EQ(modul.AnzahlIniZeilen(), 0);
-    ASSERT_TRUE(modul.IniSchreiben().ok);
-    EXPECT_TRUE(ordner.Lesen(QStringLiteral("ziehbuch.ini")).isEmpty());
-}
-
-TEST_F(Dateien, SettingsLineOutsideTheCodePageIsRefusedAndTheFileKept)
-{
-    ordner.Schreiben(QStringLiteral("ziehbuch.ini"), "Jokertip=123456alt\r\n");
-    ASSERT_TRUE(modul.IniLesen().ok);
-    modul.IniZeilen << QStringLiteral("Jokertip=123456\u4e2d");
-    EXPECT_FALSE(modul.IniSchreiben().ok);
-    EXPECT_EQ(ordner.Lesen(QStringLiteral("ziehbuch.ini")), QByteArray("Jokertip=123456alt\r\n"));
+    ordner.Schreiben(S("ziehbuch.ini"), "a\r\nb\rc\nd");
+    ASSERT_TRUE(m.IniLesen().ok);
+    EXPECT_EQ(m.IniZeilen, L("|a|b|c|d"));
+    ordner.Schreiben(S("ziehbuch.ini"), QByteArray());
+    ASSERT_TRUE(m.IniLesen().ok);
+    EXPECT_EQ(m.AnzahlIniZeilen(), 0);
+    ASSERT_TRUE(m.IniSchreiben().ok);
+    EXPECT_TRUE(Datei("ziehbuch.ini").isEmpty());
 }
 
 } // namespace

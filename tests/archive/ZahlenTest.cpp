@@ -1,86 +1,58 @@
 #include "Zahlen.h"
 #include "Datum.h"
-
-#include <gtest/gtest.h>
+#include "Testhilfe.h"
 
 namespace {
 
 TEST(RechtsBuendig, PadsOrCutsToTheWidth)
 {
-    EXPECT_EQ(RechtsBuendig(5, 3), QStringLiteral("  5"));
-    EXPECT_EQ(RechtsBuendig(123, 3), QStringLiteral("123"));
-    EXPECT_EQ(RechtsBuendig(1234, 3), QStringLiteral("~34"));
-    EXPECT_EQ(RechtsBuendig(QStringLiteral("-2,5"), 6), QStringLiteral("  -2,5"));
-    EXPECT_EQ(RechtsBuendig(-2.5, 6), QStringLiteral("  -2,5"));
-    EXPECT_EQ(RechtsBuendig(QString(), 2), QStringLiteral("  "));
-    EXPECT_EQ(RechtsBuendig(7, 1), QStringLiteral("7"));
-    EXPECT_EQ(RechtsBuendig(17, 1), QStringLiteral("~"));
+    EXPECT_EQ(RechtsBuendig(5, 3) + RechtsBuendig(123, 3) + RechtsBuendig(1234, 3), S("  5123~34"));
+    EXPECT_EQ(RechtsBuendig(S("-2,5"), 6) + RechtsBuendig(-2.5, 6), S("  -2,5  -2,5"));
+    EXPECT_EQ(RechtsBuendig(QString(), 2) + RechtsBuendig(7, 1) + RechtsBuendig(17, 1), S("  7~"));
 }
 
-struct ValFall {
-    const char *text;
+TEST(Zahlen, ValReadsTheLeadingNumber)
+{
+    for (const QString &fall : L("45=45|07=7| 7=7|1 2=12|-3=-3|+4=4|2.5=2.5|2.5.1=2.5|12x=12|x12=0|"
+                                 "=0|-=0|2,5=2|1-2=1"))
+        EXPECT_DOUBLE_EQ(Val(fall.section(QLatin1Char('='), 0, 0)),
+                         fall.section(QLatin1Char('='), 1).toDouble())
+            << fall.toStdString();
+}
+
+struct F {
     double wert;
+    const char *muster, *text;
 };
 
-class ValTabelle : public ::testing::TestWithParam<ValFall> {};
-
-TEST_P(ValTabelle, ReadsTheLeadingNumber)
+TEST(Zahlen, FormatRoundsHalfAwayFromZeroWithGermanSeparators)
 {
-    EXPECT_DOUBLE_EQ(Val(QString::fromUtf8(GetParam().text)), GetParam().wert);
+    for (const F &f :
+         {F{7, "00", "07"}, F{7, " 00", " 07"}, F{5, "000", "005"}, F{2.5, "00", "03"},
+          F{48.949999999999996, "0.0", "49,0"}, F{0.25, "0.0", "0,3"}, F{-0.25, "0.0", "-0,3"},
+          F{-0.04, "0.0", "0,0"}, F{1e-20, "0.0", "0,0"}, F{9.96, "0.0", "10,0"},
+          F{-0.04, "#.0", ",0"}, F{0.5, "#.0", ",5"}, F{12.34, "#.0", "12,3"},
+          F{100, "#,###", "100"}, F{1000, "#,###", "1.000"}, F{1234567, "#,###", "1.234.567"}})
+        EXPECT_EQ(Format(f.wert, S(f.muster)), S(f.text)) << f.wert << ' ' << f.muster;
 }
-
-INSTANTIATE_TEST_SUITE_P(Zahlen, ValTabelle,
-                         ::testing::Values(ValFall{"45", 45}, ValFall{"07", 7}, ValFall{" 7", 7},
-                                           ValFall{"1 2", 12}, ValFall{"-3", -3}, ValFall{"+4", 4},
-                                           ValFall{"2.5", 2.5}, ValFall{"2.5.1", 2.5},
-                                           ValFall{"12x", 12}, ValFall{"x12", 0}, ValFall{"", 0},
-                                           ValFall{"-", 0}, ValFall{"2,5", 2}, ValFall{"1-2", 1}));
-
-struct FormatFall {
-    double wert;
-    const char *muster;
-    const char *text;
-};
-
-class FormatTabelle : public ::testing::TestWithParam<FormatFall> {};
-
-TEST_P(FormatTabelle, FormatsWithGermanSeparators)
-{
-    EXPECT_EQ(Format(GetParam().wert, QString::fromLatin1(GetParam().muster)),
-              QString::fromLatin1(GetParam().text));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Zahlen, FormatTabelle,
-    ::testing::Values(FormatFall{7, "00", "07"}, FormatFall{45, "00", "45"},
-                      FormatFall{7, " 00", " 07"}, FormatFall{5, "000", "005"},
-                      FormatFall{48.949999999999996, "0.0", "49,0"}, FormatFall{0.25, "0.0", "0,3"},
-                      FormatFall{-0.25, "0.0", "-0,3"}, FormatFall{-0.04, "0.0", "0,0"},
-                      FormatFall{-0.04, "#.0", ",0"}, FormatFall{0.5, "#.0", ",5"},
-                      FormatFall{12.34, "#.0", "12,3"}, FormatFall{9.96, "0.0", "10,0"},
-                      FormatFall{100, "#,###", "100"}, FormatFall{1000, "#,###", "1.000"},
-                      FormatFall{100000, "#,###", "100.000"},
-                      FormatFall{1234567, "#,###", "1.234.567"}, FormatFall{2.5, "00", "03"},
-                      FormatFall{1e-20, "0.0", "0,0"}));
 
 TEST(Datum, AcceptsTheGermanFormsOfARealDate)
 {
-    EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.2000")), QDate(2000, 3, 5));
-    EXPECT_EQ(Datum::Lesen(QStringLiteral("05.03.2000")), QDate(2000, 3, 5));
-    EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.29")), QDate(2029, 3, 5));
-    EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.30")), QDate(1930, 3, 5));
-    EXPECT_EQ(Datum::Lesen(QStringLiteral("5.3.00")), QDate(2000, 3, 5));
+    for (const QString &fall :
+         L("5.3.2000=2000|05.03.2000=2000|5.3.29=2029|5.3.30=1930|5.3.00=2000"))
+        EXPECT_EQ(Datum::Lesen(fall.section(QLatin1Char('='), 0, 0)),
+                  QDate(fall.section(QLatin1Char('='), 1).toInt(), 3, 5))
+            << fall.toStdString();
     for (const char *falsch : {"31.2.2000", "5.3.200", "5.3", "2000-03-05", "a.b.cdef", "5.3.2000 ",
                                "5.3.2000\n", "005.3.2000", "29.2.2001"})
-        EXPECT_FALSE(Datum::Lesen(QString::fromLatin1(falsch))) << falsch;
-    EXPECT_EQ(Datum::Text(QDate(2000, 3, 5)), QStringLiteral("05.03.2000"));
+        EXPECT_FALSE(Datum::Lesen(S(falsch))) << falsch;
+    EXPECT_EQ(Datum::Text(QDate(2000, 3, 5)), S("05.03.2000"));
 }
 
 TEST(Datum, NextDrawFollowsSundayByThreeDaysAndOtherDaysByFour)
 {
-    EXPECT_EQ(Datum::NaechsterZiehungstag(QDate(2026, 12, 6)), QDate(2026, 12, 9));
-    EXPECT_EQ(Datum::NaechsterZiehungstag(QDate(2026, 12, 9)), QDate(2026, 12, 13));
-    EXPECT_EQ(Datum::NaechsterZiehungstag(QDate(2026, 12, 12)), QDate(2026, 12, 16));
+    for (const auto &[tag, naechster] : {std::pair{6, 9}, {9, 13}, {12, 16}})
+        EXPECT_EQ(Datum::NaechsterZiehungstag(QDate(2026, 12, tag)), QDate(2026, 12, naechster));
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#include "Testhilfe.h"
+
+void Dazu(Modul1 &m, const QString &text, int mal)
+{
+    for (int w = 0; w < mal; ++w) {
+        const int i = m.AnzahlZiehungen();
+        const QString kopf = QStringLiteral("01.01.%1%2")
+                                 .arg(2000 + i / 100)
+                                 .arg(i % 100 + 1, 3, 10, QLatin1Char('0'));
+        const bool satz = text.size() > 2 && text.at(2) == QLatin1Char('.');
+        m.Ziehungen << Ziehungssatz((!satz               ? kopf + text
+                                     : text.size() == 13 ? text + S("01020304050607123456")
+                                                         : text)
+                                        .leftJustified(Ziehungssatz::Laenge));
+    }
+}
+
+Modul1 Archiv(std::initializer_list<const char *> texte, int mal)
+{
+    Modul1 m;
+    for (int w = 0; w < mal; ++w)
+        for (const char *t : texte)
+            Dazu(m, t);
+    m.AktZiehung = qint16(m.AnzahlZiehungen());
+    return m;
+}
