@@ -1,14 +1,15 @@
 #include "QtPrompts.h"
+#include "Testhilfe.h"
+#include "Uebersetzung.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -24,64 +25,57 @@ QStringList Beschriftungen(const QList<QAbstractButton *> &knoepfe)
 // Runs the step once the modal box or dialog is shown.
 void SobaldOffen(std::function<void(QWidget &)> schritt)
 {
-    QTimer::singleShot(0, qApp, [schritt] {
-        QWidget *offen = QApplication::activeModalWidget();
-        ASSERT_NE(offen, nullptr);
-        schritt(*offen);
-    });
+    QTimer::singleShot(0, qApp, [schritt] { schritt(*QApplication::activeModalWidget()); });
 }
 
-} // namespace
-
-TEST(QtPrompts, OkBoxHasGermanButtonAndPlainLines)
+TEST(QtPrompts, BoxesHaveGermanButtonsPlainLinesAndGiveTheAnswerChosen)
 {
-    const auto box = QtPrompts::Meldung(nullptr, QStringLiteral("Erste Zeile\r\nZweite Zeile"),
-                                        Prompts::Knoepfe::Ok, Prompts::Symbol::Kritisch,
-                                        QStringLiteral("Fehler"));
-    EXPECT_EQ(Beschriftungen(box->buttons()), QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(box->text(), QStringLiteral("Erste Zeile\nZweite Zeile"));
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-}
-
-TEST(QtPrompts, YesNoBoxAnswersWithTheButtonChosenAndEscapeIsNo)
-{
-    for (const QString &text : {QStringLiteral("Ja"), QStringLiteral("Nein")}) {
-        const auto box =
-            QtPrompts::Meldung(nullptr, QStringLiteral("Löschen?"), Prompts::Knoepfe::JaNein,
-                               Prompts::Symbol::Frage, QStringLiteral("Tip löschen"));
-        EXPECT_EQ(Beschriftungen(box->buttons()),
-                  (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
+    const auto ok = QtPrompts::Meldung(nullptr, S("Erste Zeile\r\nZweite Zeile"),
+                                       Prompts::Knoepfe::Ok, Prompts::Symbol::Kritisch, S("F"));
+    EXPECT_EQ(Beschriftungen(ok->buttons()), L("OK"));
+    EXPECT_EQ(ok->text(), S("Erste Zeile\nZweite Zeile"));
+    EXPECT_EQ(ok->textFormat(), Qt::PlainText);
+    for (const auto antwort : {Prompts::Antwort::Ja, Prompts::Antwort::Nein}) {
+        const auto box = QtPrompts::Meldung(nullptr, S("Löschen?"), Prompts::Knoepfe::JaNein,
+                                            Prompts::Symbol::Frage, S("Tip löschen"));
+        EXPECT_EQ(Beschriftungen(box->buttons()), L("Ja|Nein"));
         box->show();
-        for (QAbstractButton *knopf : box->buttons())
-            if (knopf->text().remove(QLatin1Char('&')) == text)
-                knopf->click();
-        EXPECT_EQ(QtPrompts::AntwortVon(*box),
-                  text == QStringLiteral("Ja") ? Prompts::Antwort::Ja : Prompts::Antwort::Nein);
+        box->buttons()
+            .at(Beschriftungen(box->buttons())
+                    .indexOf(antwort == Prompts::Antwort::Ja ? S("Ja") : S("Nein")))
+            ->click();
+        EXPECT_EQ(QtPrompts::AntwortVon(*box), antwort);
     }
     SobaldOffen([](QWidget &offen) { QTest::keyClick(&offen, Qt::Key_Escape); });
-    EXPECT_EQ(QtPrompts().MsgBox(nullptr, QStringLiteral("Löschen?"), Prompts::Knoepfe::JaNein,
-                                 Prompts::Symbol::Frage, QStringLiteral("Tip löschen")),
+    EXPECT_EQ(QtPrompts().MsgBox(nullptr, S("Löschen?"), Prompts::Knoepfe::JaNein,
+                                 Prompts::Symbol::Frage, S("Tip löschen")),
               Prompts::Antwort::Nein);
 }
 
 TEST(QtPrompts, InputBoxHasGermanButtonsAndGivesTypedTextOrEmptyOnCancel)
 {
-    const auto dialog = QtPrompts::Eingabe(nullptr, QStringLiteral("Zahlen\r\nund Name:"),
-                                           QStringLiteral("Neuer Tip"), QStringLiteral("01"));
+    const auto dialog = QtPrompts::Eingabe(nullptr, S("Zahlen\r\nund Name:"), S("T"), S("01"));
     dialog->show();
     EXPECT_EQ(Beschriftungen(dialog->findChild<QDialogButtonBox *>()->buttons()),
-              (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
-    EXPECT_EQ(dialog->labelText(), QStringLiteral("Zahlen\nund Name:"));
-
+              L("Abbrechen|OK"));
+    EXPECT_EQ(dialog->labelText(), S("Zahlen\nund Name:"));
     QtPrompts prompts;
     SobaldOffen([](QWidget &offen) {
-        dynamic_cast<QInputDialog &>(offen).setTextValue(QStringLiteral("02,06 Mein Tip"));
+        dynamic_cast<QInputDialog &>(offen).setTextValue(S("02,06 Mein Tip"));
         dynamic_cast<QDialog &>(offen).accept();
     });
-    EXPECT_EQ(prompts.InputBox(nullptr, QStringLiteral("Tip:"), QStringLiteral("Neuer Tip")),
-              QStringLiteral("02,06 Mein Tip"));
+    EXPECT_EQ(prompts.InputBox(nullptr, S("Tip:"), S("T")), S("02,06 Mein Tip"));
     SobaldOffen([](QWidget &offen) { dynamic_cast<QDialog &>(offen).reject(); });
-    EXPECT_EQ(prompts.InputBox(nullptr, QStringLiteral("Tip:"), QStringLiteral("Neuer Tip"),
-                               QStringLiteral("Vorgabe")),
-              QString());
+    EXPECT_EQ(prompts.InputBox(nullptr, S("Tip:"), S("T"), S("Vorgabe")), QString());
 }
+
+TEST(Uebersetzung, StandardButtonsReadGermanAfterLoading)
+{
+    ASSERT_TRUE(DeutscheUebersetzungLaden(*qApp))
+        << "qtbase_de.qm missing: install qt6-translations-l10n";
+    QDialogButtonBox knoepfe(QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                             QDialogButtonBox::No);
+    EXPECT_EQ(Beschriftungen(knoepfe.buttons()), L("Abbrechen|Ja|Nein"));
+}
+
+} // namespace

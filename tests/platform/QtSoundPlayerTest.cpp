@@ -1,10 +1,9 @@
 #include "QtSoundPlayer.h"
-
 #include "TempFolder.h"
+#include "Testhilfe.h"
 
 #include <QElapsedTimer>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -25,15 +24,11 @@ QByteArray Welle(quint16 kanaele, quint32 rate, quint16 bits, int bytes, QByteAr
     return "RIFF" + Wort(quint32(4 + chunks.size()), 4) + "WAVE" + chunks;
 }
 
-} // namespace
-
-// The wait for a sound is bounded by this length.
+// The wait for a sound is bounded by its length; a chunk of odd length is padded to an even one.
 TEST(WaveDauer, ReadsLengthFromHeaderOrNone)
 {
-    // 8000 bytes a second; 16 bit: 16000; 44100 Hz stereo 16 bit: 176400.
     EXPECT_EQ(WaveDauer(Welle(1, 8000, 8, 800)), 100);
     EXPECT_EQ(WaveDauer(Welle(2, 44100, 16, 176400)), 1000);
-    // A chunk of odd length is padded to an even one before the data.
     EXPECT_EQ(WaveDauer(Welle(1, 8000, 16, 4000, "LIST" + Wort(3, 4) + "abc" + '\0')), 250);
     EXPECT_EQ(WaveDauer(QByteArray("MThd") + QByteArray(40, 0)), std::nullopt);
     EXPECT_EQ(WaveDauer(Welle(1, 8000, 8, 800).left(36)), std::nullopt) << "no data chunk";
@@ -42,15 +37,16 @@ TEST(WaveDauer, ReadsLengthFromHeaderOrNone)
 TEST(QtSoundPlayer, NeverHangsOnMissingBrokenOrShortSound)
 {
     TempFolder ordner;
-    ordner.Schreiben(QStringLiteral("kurz.wav"), Welle(1, 8000, 8, 800));
-    ordner.Schreiben(QStringLiteral("kaputt.wav"), QByteArray("kein Klang"));
+    ordner.Schreiben(S("kurz.wav"), Welle(1, 8000, 8, 800));
+    ordner.Schreiben(S("kaputt.wav"), QByteArray("kein Klang"));
     QtSoundPlayer player;
     QElapsedTimer uhr;
     uhr.start();
-    for (const char *name : {"fehlt.wav", "kaputt.wav", "kurz.wav"}) {
-        player.Play(ordner.Datei(QLatin1String(name)), SoundPlayer::Sofort);
-        player.Play(ordner.Datei(QLatin1String(name)), SoundPlayer::Warten);
-    }
+    for (const char *name : {"fehlt.wav", "kaputt.wav", "kurz.wav"})
+        for (const int flag : {SoundPlayer::Sofort, SoundPlayer::Warten})
+            player.Play(ordner.Datei(S(name)), flag);
     // Only a guard against hanging: each wait gives up 1.1 s after its start.
     EXPECT_LT(uhr.elapsed(), 10000);
 }
+
+} // namespace
