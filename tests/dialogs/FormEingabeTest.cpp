@@ -1,23 +1,15 @@
 #include "Eingabebefehle.h"
 #include "FakePlattform.h"
 #include "Form_Eingabe.h"
-#include "Modul1.h"
-#include "QtPrinters.h"
 #include "Schreibgrenze.h"
 #include "TempFolder.h"
+#include "Testhilfe.h"
 
 #include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
-
-QString S(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 const QString Datei = S("ziehbuch.dat");
 // Wednesday 01.03.2000, round 19, numbers 1 to 6, Zusatzzahl 45, no Joker.
@@ -36,25 +28,24 @@ protected:
         fp.clock.heute = QDate(2000, 3, 5);
     }
 
-    static QLineEdit *Feld(QDialog &d, const char *n) { return d.findChild<QLineEdit *>(S(n)); }
-    static QString Text(QDialog &d, const char *n) { return Feld(d, n)->text(); }
+    static QLineEdit *Feld(QDialog &d, const char *n) { return Kind<QLineEdit>(d, n); }
     static void Tippen(QDialog &d, const char *n, const char *t) { Feld(d, n)->setText(S(t)); }
-    static void Klick(QDialog &d, const char *n) { d.findChild<QPushButton *>(S(n))->click(); }
     // The numbers of NeueZeile, shuffled, and its Joker.
     static void NeueZahlenTippen(QDialog &d)
     {
-        const QStringList zahlen = S("41 3 33 11 26 17 7").split(QLatin1Char(' '));
+        const QStringList zahlen = L("41|3|33|11|26|17|7");
         for (int i = 0; i < 7; ++i)
-            d.findChild<QLineEdit *>(S("Text1%1").arg(i))->setText(zahlen[i]);
+            Feld(d, qPrintable(S("Text1%1").arg(i)))->setText(zahlen[i]);
         Tippen(d, "TextJoker", "123456");
     }
     // Every field's text, in tab order, separated by '|'.
     static QString Inhalt(QDialog &d)
     {
-        QStringList texte{Text(d, "TextDatum"), Text(d, "TextRunde")};
-        for (int i = 0; i < 7; ++i)
-            texte << d.findChild<QLineEdit *>(S("Text1%1").arg(i))->text();
-        return (texte << Text(d, "TextJoker")).join(QLatin1Char('|'));
+        QStringList texte;
+        for (const char *feld : {"TextDatum", "TextRunde", "Text10", "Text11", "Text12", "Text13",
+                                 "Text14", "Text15", "Text16", "TextJoker"})
+            texte << Feld(d, feld)->text();
+        return texte.join(QLatin1Char('|'));
     }
     void Skript(ScriptedWindowOpener::Skript skript) { fp.fenster.skripte.append(skript); }
     bool Neu() { return NeueZiehungEingeben(m, fp.plattform, nullptr); }
@@ -91,7 +82,7 @@ TEST_F(FormEingabeTest, NewDrawIsRefusedBeforeTheNextDrawDayAndWithAFullArchive)
 TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNothing)
 {
     fp.clock.heute = QDate(2000, 3, 20);
-    m.EingabeModus = QStringLiteral("edit");
+    m.EingabeModus = S("edit");
     Skript([&](QDialog &d) {
         EXPECT_EQ(m.EingabeModus + d.windowTitle(), S("neuZiehbuch - Neuer Eintrag"));
         EXPECT_EQ(Inhalt(d), S("05.03.2000|2000-020||||||||"));
@@ -116,7 +107,7 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
     EXPECT_TRUE(Neu());
     EXPECT_EQ(ordner.Lesen(Datei), AlteZeile + NeueZeile);
     ASSERT_EQ(m.AnzahlZiehungen(), 2);
-    EXPECT_EQ(m.Ziehungen.at(2).text(), QStringLiteral("05.03.200002003111726334107123456"));
+    EXPECT_EQ(m.Ziehungen.at(2).text(), S("05.03.200002003111726334107123456"));
     EXPECT_EQ(m.AktZiehung, 2);
     EXPECT_TRUE(Neu());
     EXPECT_TRUE(Neu());
@@ -127,10 +118,10 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
 
 TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPlace)
 {
-    m.Ziehungen.append(Ziehungssatz(QStringLiteral("05.03.200002003111726334107123456")));
+    m.Ziehungen.append(Ziehungssatz(S("05.03.200002003111726334107123456")));
     ordner.Schreiben(Datei, AlteZeile + NeueZeile);
     Skript([&](QDialog &d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Ziehbuch - Eintrag korrigieren"));
+        EXPECT_EQ(d.windowTitle(), S("Ziehbuch - Eintrag korrigieren"));
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
         EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandSave");
@@ -142,11 +133,11 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(ZiehungKorrigieren(m, fp.plattform, nullptr));
-    EXPECT_EQ(m.EingabeModus, QStringLiteral("edit"));
+    EXPECT_EQ(m.EingabeModus, S("edit"));
     ErwarteFehler({S("Fehler im Joker.\r\n")});
     EXPECT_EQ(fp.viewer.aufrufe.value(0).kontext, 130);
     EXPECT_EQ(m.AktZiehung, 1);
-    EXPECT_EQ(m.Ziehungen.at(1).text(), QStringLiteral("01.03.200001901020304050607000099"));
+    EXPECT_EQ(m.Ziehungen.at(1).text(), S("01.03.200001901020304050607000099"));
     EXPECT_EQ(ordner.Lesen(Datei),
               QByteArray::fromHex("ebfcfeecfefdfcfbfaf9f8ffff9c") + "\r\n" + NeueZeile);
 }
