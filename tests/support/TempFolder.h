@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -11,9 +12,18 @@ public:
     QString Pfad() const { return m_dir.path() + QLatin1Char('/'); }
     QString Datei(const QString &name) const { return Pfad() + name; }
 
-    void Schreiben(const QString &name, const QByteArray &inhalt) const;
-    QByteArray Lesen(const QString &name) const;
-    bool Existiert(const QString &name) const;
+    void Schreiben(const QString &name, const QByteArray &inhalt) const
+    {
+        QFile datei(Datei(name));
+        if (datei.open(QIODevice::WriteOnly))
+            datei.write(inhalt);
+    }
+    QByteArray Lesen(const QString &name) const
+    {
+        QFile datei(Datei(name));
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+    bool Existiert(const QString &name) const { return QFile::exists(Datei(name)); }
 
 private:
     QTemporaryDir m_dir;

@@ -1,5 +1,10 @@
 #include "Testhilfe.h"
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 void Dazu(Modul1 &m, const QString &text, int mal)
 {
     for (int w = 0; w < mal; ++w) {
@@ -23,4 +28,18 @@ Modul1 Archiv(std::initializer_list<const char *> texte, int mal)
             Dazu(m, t);
     m.AktZiehung = qint16(m.AnzahlZiehungen());
     return m;
+}
+
+int MitSchreibgrenze(long bytes, const std::function<int()> &schreiben)
+{
+    const pid_t kind = fork();
+    if (kind == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit grenze{rlim_t(bytes), rlim_t(bytes)};
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        _exit(schreiben());
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }

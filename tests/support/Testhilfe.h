@@ -1,11 +1,24 @@
 #pragma once
 
+#include "FakePlattform.h"
 #include "Modul1.h"
-#include "QtPrinters.h"
+#include "TempFolder.h"
 
 #include <QAbstractButton>
 #include <QStringList>
+#include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
+
+// Readable failure messages for Qt's string types.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os)
+{
+    *os << '"' << bytes.toHex(' ').toStdString() << '"';
+}
 
 // A text, and a list written as one text with its entries separated by '|'.
 inline QString S(const char *text)
@@ -28,6 +41,19 @@ inline void Dazu(Modul1 &m, const char *text, int mal = 1)
 // The draws `mal` times over, the last one shown.
 Modul1 Archiv(std::initializer_list<const char *> texte, int mal = 1);
 
+// A program folder, the shared data on it, and every platform service faked.
+struct Umgebung {
+    TempFolder ordner;
+    Modul1 m;
+    FakePlattform fake;
+    Umgebung() { m.ProgrammPfad = ordner.Pfad(); }
+    void Lege(const char *name, const QByteArray &inhalt) const
+    {
+        ordner.Schreiben(S(name), inhalt);
+    }
+    QByteArray Datei(const char *name) const { return ordner.Lesen(S(name)); }
+};
+
 // The control `name` of a window, which must exist.
 template <typename T = QWidget> T *Kind(const QObject &fenster, const char *name)
 {
@@ -39,3 +65,7 @@ inline void Klick(const QObject &fenster, const char *knopf)
 {
     Kind<QAbstractButton>(fenster, knopf)->click();
 }
+
+// Runs `schreiben` in a forked child whose files may grow to at most `bytes` bytes, so that a
+// write fails even for root. Returns the child's exit code, or -1 when it did not exit normally.
+int MitSchreibgrenze(long bytes, const std::function<int()> &schreiben);
