@@ -1,6 +1,4 @@
 #include "Export.h"
-#include "Schreibgrenze.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 
 namespace {
@@ -20,10 +18,11 @@ TEST(Export, LineHoldsTheRecordsFieldsWithLeadingZerosBlanked)
 // A line per draw in archive order; a second export replaces the first; a failed one keeps it.
 TEST(Export, FileHoldsALinePerDrawAndIsReplacedWholeOrNotAtAll)
 {
-    TempFolder ordner;
-    Modul1 m = Archiv({"10.01.200100202061517334107139957", "03.01.200100102061517334107"});
-    m.ProgrammPfad = ordner.Pfad();
-    const auto datei = [&] { return ordner.Lesen(S("ziehbuch.txt")); };
+    Umgebung u;
+    Modul1 &m = u.m;
+    Dazu(m, "10.01.200100202061517334107139957");
+    Dazu(m, "03.01.200100102061517334107");
+    const auto datei = [&] { return u.Datei("ziehbuch.txt"); };
     ASSERT_TRUE(Export::Schreiben(m).ok);
     EXPECT_EQ(datei(), QByteArray("20010110,2001.002,\" 2, 6,15,17,33,41; 7\",\"139957\"\r\n"
                                   "20010103,2001.001,\" 2, 6,15,17,33,41; 7\",\"      \"\r\n"));

@@ -1,23 +1,15 @@
 #include "Modul1.h"
-#include "Schreibgrenze.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 
 namespace {
 
-class Dateien : public ::testing::Test {
-protected:
-    void SetUp() override { m.ProgrammPfad = ordner.Pfad(); }
-    QByteArray Datei(const char *name) const { return ordner.Lesen(S(name)); }
-
-    TempFolder ordner;
-    Modul1 m = Archiv({"03111726334107123456"});
-};
+class Dateien : public ::testing::Test, public Umgebung {};
 
 // Draws survive writing and reading; a bad file, a failed write or a record outside the
 // encoding leaves the archive in memory or the old file as it was.
 TEST_F(Dateien, DrawFileIsReadWholeAndRewrittenWholeOrNotAtAll)
 {
+    Dazu(m, "03111726334107123456");
     Dazu(m, "01020304050607", 19);
     ASSERT_TRUE(m.ZiehungenSchreiben().ok);
     const QByteArray vorher = Datei("ziehbuch.dat");
@@ -34,7 +26,7 @@ TEST_F(Dateien, DrawFileIsReadWholeAndRewrittenWholeOrNotAtAll)
     EXPECT_FALSE(m.ZiehungenSchreiben().ok);
     EXPECT_EQ(Datei("ziehbuch.dat"), vorher);
 
-    ordner.Schreiben(S("ziehbuch.dat"), "kaputt\r\n");
+    Lege("ziehbuch.dat", "kaputt\r\n");
     const auto ergebnis = gelesen.ZiehungenLesen();
     EXPECT_TRUE(ergebnis.art == Leseergebnis::Art::Fehlerhaft && ergebnis.zeile == 1);
     EXPECT_EQ(gelesen.AnzahlZiehungen(), 20);
@@ -45,7 +37,7 @@ TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdenticalAndForeignCharacte
     const QByteArray datei = "Zahlentip=01,02,03,04,05,06M\xfcller\r\n"
                              "Jokertip=123456Gl\xfc"
                              "ck \x80\r\nirgendwas\r\n";
-    ordner.Schreiben(S("ziehbuch.ini"), datei);
+    Lege("ziehbuch.ini", datei);
     ASSERT_TRUE(m.IniLesen().ok);
     EXPECT_EQ(m.IniZeilen.mid(1, 2), L("Zahlentip=01,02,03,04,05,06Müller|Jokertip=123456Glück €"));
     ASSERT_TRUE(m.IniSchreiben().ok);
@@ -57,10 +49,10 @@ TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdenticalAndForeignCharacte
 
 TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLfAndAnEmptyFileStaysEmpty)
 {
-    ordner.Schreiben(S("ziehbuch.ini"), "a\r\nb\rc\nd");
+    Lege("ziehbuch.ini", "a\r\nb\rc\nd");
     ASSERT_TRUE(m.IniLesen().ok);
     EXPECT_EQ(m.IniZeilen, L("|a|b|c|d"));
-    ordner.Schreiben(S("ziehbuch.ini"), QByteArray());
+    Lege("ziehbuch.ini", QByteArray());
     ASSERT_TRUE(m.IniLesen().ok);
     EXPECT_EQ(m.AnzahlIniZeilen(), 0);
     ASSERT_TRUE(m.IniSchreiben().ok);

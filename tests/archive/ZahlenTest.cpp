@@ -49,10 +49,4 @@ TEST(Datum, AcceptsTheGermanFormsOfARealDate)
     EXPECT_EQ(Datum::Text(QDate(2000, 3, 5)), S("05.03.2000"));
 }
 
-TEST(Datum, NextDrawFollowsSundayByThreeDaysAndOtherDaysByFour)
-{
-    for (const auto &[tag, naechster] : {std::pair{6, 9}, {9, 13}, {12, 16}})
-        EXPECT_EQ(Datum::NaechsterZiehungstag(QDate(2026, 12, tag)), QDate(2026, 12, naechster));
-}
-
 } // namespace
