@@ -1,6 +1,5 @@
 #include "DesktopHelpViewer.h"
 #include "RecordingPrompts.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 
 TEST(DesktopHelpViewer, OpensExistingHelpFileOnTheDesktopAndReportsEachFailure)

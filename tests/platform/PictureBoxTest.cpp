@@ -17,18 +17,6 @@ std::unique_ptr<PictureBox> Kasten(PictureBox::Einheit einheit, int breite, int 
 
 } // namespace
 
-TEST(PictureBox, ScaleIsFifteenTwipsPerPixel)
-{
-    const auto pixel = Kasten(PictureBox::Einheit::Pixel, 200, 100);
-    const auto twips = Kasten(PictureBox::Einheit::Twips, 200, 100);
-    EXPECT_EQ(QSizeF(pixel->ScaleWidth(), pixel->ScaleHeight()), QSizeF(200, 100));
-    EXPECT_EQ(QSizeF(twips->ScaleWidth(), twips->ScaleHeight()), QSizeF(3000, 1500));
-    const QString probe = QStringLiteral("999999");
-    ASSERT_GT(pixel->TextWidth(probe), 0);
-    EXPECT_NEAR(twips->TextWidth(probe), 15 * pixel->TextWidth(probe), 1e-9);
-    EXPECT_NEAR(twips->TextHeight(probe), 15 * pixel->TextHeight(probe), 1e-9);
-}
-
 TEST(PictureBox, FilledBoxCoversExactlyItsPixels)
 {
     using E = PictureBox::Einheit;

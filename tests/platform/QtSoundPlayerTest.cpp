@@ -1,5 +1,4 @@
 #include "QtSoundPlayer.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 
 #include <QElapsedTimer>
