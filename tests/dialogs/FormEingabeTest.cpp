@@ -1,8 +1,5 @@
 #include "Eingabebefehle.h"
-#include "FakePlattform.h"
 #include "Form_Eingabe.h"
-#include "Schreibgrenze.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 
 #include <QDir>
@@ -11,21 +8,19 @@
 
 namespace {
 
-const QString Datei = S("ziehbuch.dat");
 // Wednesday 01.03.2000, round 19, numbers 1 to 6, Zusatzzahl 45, no Joker.
 const QByteArray AlteZeile = QByteArray::fromHex("ebfcfeecfefdfcfbfaf9d2202020") + "\r\n";
 // Sunday 05.03.2000, round 20, 3 11 17 26 33 41, Zusatzzahl 7, Joker 123456.
 const QByteArray NeueZeile = QByteArray::fromHex("ebfcfaebfcf4eee5ded6f8f3ddc7") + "\r\n";
 
-class FormEingabeTest : public ::testing::Test {
+class FormEingabeTest : public ::testing::Test, public Umgebung {
 protected:
     void SetUp() override
     {
-        ordner.Schreiben(Datei, AlteZeile);
-        m.ProgrammPfad = ordner.Pfad();
+        Lege("ziehbuch.dat", AlteZeile);
         ASSERT_TRUE(m.ZiehungenLesen().ok());
         m.AktZiehung = 1;
-        fp.clock.heute = QDate(2000, 3, 5);
+        fake.clock.heute = QDate(2000, 3, 5);
     }
 
     static QLineEdit *Feld(QDialog &d, const char *n) { return Kind<QLineEdit>(d, n); }
@@ -47,48 +42,44 @@ protected:
             texte << Feld(d, feld)->text();
         return texte.join(QLatin1Char('|'));
     }
-    void Skript(ScriptedWindowOpener::Skript skript) { fp.fenster.skripte.append(skript); }
-    bool Neu() { return NeueZiehungEingeben(m, fp.plattform, nullptr); }
+    void Skript(ScriptedWindowOpener::Skript skript) { fake.fenster.skripte.append(skript); }
+    bool Neu() { return NeueZiehungEingeben(m, fake.plattform, nullptr); }
     // Each text in a box titled "Fehler" after a Beep.
     void ErwarteFehler(const QStringList &texte)
     {
         QStringList ablauf, gezeigt;
-        for (const auto &box : fp.prompts.boxen) {
+        for (const auto &box : fake.prompts.boxen) {
             ablauf << S("Beep") << S("MsgBox: Fehler");
             gezeigt << box.text;
         }
-        EXPECT_EQ(fp.prompts.ablauf, ablauf);
+        EXPECT_EQ(fake.prompts.ablauf, ablauf);
         EXPECT_EQ(gezeigt, texte);
     }
-
-    TempFolder ordner;
-    Modul1 m;
-    FakePlattform fp;
 };
 
 TEST_F(FormEingabeTest, NewDrawIsRefusedBeforeTheNextDrawDayAndWithAFullArchive)
 {
-    fp.clock.heute = QDate(2000, 3, 4);
+    fake.clock.heute = QDate(2000, 3, 4);
     EXPECT_FALSE(Neu());
-    fp.clock.heute = QDate(2000, 3, 5);
+    fake.clock.heute = QDate(2000, 3, 5);
     while (m.AnzahlZiehungen() < Modul1::MaxZiehungen)
         m.Ziehungen.append(m.Ziehungen.at(1));
     EXPECT_FALSE(Neu());
-    EXPECT_TRUE(fp.fenster.geoeffnet.isEmpty());
+    EXPECT_TRUE(fake.fenster.geoeffnet.isEmpty());
     ErwarteFehler({S("Die Zahlen der letzten Ziehung vom\r\n01.03.2000 wurden bereits eingegeben."),
                    S("Das Archiv ist voll: es fasst höchstens 32767 Ziehungen.")});
 }
 
 TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNothing)
 {
-    fp.clock.heute = QDate(2000, 3, 20);
+    fake.clock.heute = QDate(2000, 3, 20);
     m.EingabeModus = S("edit");
     Skript([&](QDialog &d) {
         EXPECT_EQ(m.EingabeModus + d.windowTitle(), S("neuZiehbuch - Neuer Eintrag"));
         EXPECT_EQ(Inhalt(d), S("05.03.2000|2000-020||||||||"));
         EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandHelp");
-        EXPECT_EQ(fp.viewer.aufrufe.value(0).kontext, 120);
+        EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 120);
         Tippen(d, "TextDatum", "5.3.00");
         NeueZahlenTippen(d);
         QTest::keyClick(Feld(d, "TextJoker"), Qt::Key_Return);
@@ -105,21 +96,21 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(Neu());
-    EXPECT_EQ(ordner.Lesen(Datei), AlteZeile + NeueZeile);
+    EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile + NeueZeile);
     ASSERT_EQ(m.AnzahlZiehungen(), 2);
     EXPECT_EQ(m.Ziehungen.at(2).text(), S("05.03.200002003111726334107123456"));
     EXPECT_EQ(m.AktZiehung, 2);
     EXPECT_TRUE(Neu());
     EXPECT_TRUE(Neu());
     EXPECT_EQ(m.AnzahlZiehungen(), 2);
-    EXPECT_EQ(ordner.Lesen(Datei), AlteZeile + NeueZeile);
-    EXPECT_TRUE(fp.prompts.ablauf.isEmpty());
+    EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile + NeueZeile);
+    EXPECT_TRUE(fake.prompts.ablauf.isEmpty());
 }
 
 TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPlace)
 {
     m.Ziehungen.append(Ziehungssatz(S("05.03.200002003111726334107123456")));
-    ordner.Schreiben(Datei, AlteZeile + NeueZeile);
+    Lege("ziehbuch.dat", AlteZeile + NeueZeile);
     Skript([&](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), S("Ziehbuch - Eintrag korrigieren"));
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
@@ -132,13 +123,13 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         Klick(d, "CommandSave");
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_TRUE(ZiehungKorrigieren(m, fp.plattform, nullptr));
+    EXPECT_TRUE(ZiehungKorrigieren(m, fake.plattform, nullptr));
     EXPECT_EQ(m.EingabeModus, S("edit"));
     ErwarteFehler({S("Fehler im Joker.\r\n")});
-    EXPECT_EQ(fp.viewer.aufrufe.value(0).kontext, 130);
+    EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 130);
     EXPECT_EQ(m.AktZiehung, 1);
     EXPECT_EQ(m.Ziehungen.at(1).text(), S("01.03.200001901020304050607000099"));
-    EXPECT_EQ(ordner.Lesen(Datei),
+    EXPECT_EQ(Datei("ziehbuch.dat"),
               QByteArray::fromHex("ebfcfeecfefdfcfbfaf9f8ffff9c") + "\r\n" + NeueZeile);
 }
 
@@ -150,18 +141,18 @@ TEST_F(FormEingabeTest, FailedWriteKeepsArchiveFileAndDialog)
         NeueZahlenTippen(d);
         const auto speichern = [&] {
             Klick(d, "CommandSave");
-            const QString text = fp.prompts.boxen.value(0).text;
+            const QString text = fake.prompts.boxen.value(0).text;
             return int(!(d.isVisible() &&
                          Inhalt(d) == S("05.03.2000|2000-020|41|3|33|11|26|17|7|123456") &&
-                         fp.prompts.beeps == 1 && text.startsWith(kopf) &&
+                         fake.prompts.beeps == 1 && text.startsWith(kopf) &&
                          text.size() > kopf.size() && m.Ziehungen == vorher && m.AktZiehung == 1));
         };
         // The child process reports by its exit code whether everything stayed as it was.
         EXPECT_EQ(MitSchreibgrenze(AlteZeile.size(), speichern), 0);
     });
     EXPECT_TRUE(Neu());
-    EXPECT_EQ(ordner.Lesen(Datei), AlteZeile);
-    EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), QStringList{Datei});
+    EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile);
+    EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), L("ziehbuch.dat"));
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "FakePlattform.h"
 #include "Form_Info.h"
 #include "Testhilfe.h"
 

@@ -1,13 +1,9 @@
-#include "FakePlattform.h"
 #include "Form_Tips.h"
-#include "Schreibgrenze.h"
-#include "TempFolder.h"
 #include "Testhilfe.h"
 #include "Tipliste.h"
 
 #include <QDir>
 #include <QListWidget>
-#include <QTest>
 #include <functional>
 #include <memory>
 
@@ -22,16 +18,12 @@ const QByteArray VierTips = "Zahlentip=01,02,03,04,05,06Eins\r\nJokertip=111111Z
                             "Jokertip=123456Drei\r\nZahlentip=07,08,09,10,11,12Vier\r\n";
 
 // The tips window on a temporary program folder, with every platform service faked.
-struct Tips {
-    TempFolder ordner;
-    Modul1 m;
-    FakePlattform fake;
+struct Tips : Umgebung {
     std::unique_ptr<Form_Tips> fenster;
 
     Form_Tips &Oeffnen(const QByteArray &einstellungen)
     {
-        ordner.Schreiben(S("ziehbuch.ini"), einstellungen);
-        m.ProgrammPfad = ordner.Pfad();
+        Lege("ziehbuch.ini", einstellungen);
         EXPECT_TRUE(m.IniLesen().ok);
         fenster = std::make_unique<Form_Tips>(m, fake.plattform);
         fenster->show();
@@ -46,11 +38,10 @@ struct Tips {
         return reihen;
     }
     QStringList Zeilen() const { return m.IniZeilen.mid(1); }
-    QByteArray Datei() const { return ordner.Lesen(S("ziehbuch.ini")); }
     // The file, the lines in memory and the list agree on `inhalt`.
     void ErwarteGespeichert(const QByteArray &inhalt) const
     {
-        EXPECT_EQ(Datei(), inhalt);
+        EXPECT_EQ(Datei("ziehbuch.ini"), inhalt);
         EXPECT_EQ(Zeilen(), QString::fromLatin1(inhalt).split(S("\r\n"), Qt::SkipEmptyParts));
         EXPECT_EQ(Reihen(), Tipliste::Reihen(m.IniZeilen));
     }
@@ -136,12 +127,10 @@ TEST_F(TipsFenster, ListsEveryTipOncePerOpeningWithNamesInColumn31)
     EXPECT_EQ(Liste()->font().family(), S("Courier New")); // keeps the names in one column
     Klick(*fenster, "CommandHelp");
     EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 140);
-    QTest::keyClick(&f, Qt::Key_Escape);
+    Klick(*fenster, "CommandExit");
     EXPECT_FALSE(f.isVisible());
     f.show();
     EXPECT_EQ(Liste()->count(), 3);
-    Klick(*fenster, "CommandExit");
-    EXPECT_FALSE(f.isVisible());
 }
 
 TEST_F(TipsFenster, DeletingARowRemovesItsOwnLineAfterYes)
@@ -185,7 +174,7 @@ TEST_F(TipsFenster, FailedWritesKeepFileListAndMemory)
     fake.prompts.eingaben = {S("02,06,15,17,33,41 Neu")};
     EXPECT_EQ(scheitert([&] { Klick(*fenster, "CommandNeu0"); }), 0);
     EXPECT_EQ(scheitert([&] { Loeschen(2); }), 0);
-    EXPECT_EQ(Datei(), VierTips);
+    EXPECT_EQ(Datei("ziehbuch.ini"), VierTips);
     EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), QStringList{S("ziehbuch.ini")});
 }
 
@@ -199,9 +188,9 @@ TEST_F(TipsFenster, NewTipIsStoredInWindows1252ForTheTipCheckAsTheWindowCloses)
     EXPECT_TRUE(TipverwaltungOeffnen(m, fake.plattform, nullptr));
     EXPECT_EQ(fake.fenster.geoeffnet, L("Form_Tips"));
     EXPECT_EQ(m.IniZeilen.last(), S("Zahlentip=02,06,15,17,33,41Größe Müller €"));
-    EXPECT_EQ(Datei(), Gemischt + "Zahlentip=02,06,15,17,33,41Gr\xF6\xDF"
-                                  "e M\xFCller \x80\r\n");
-    Oeffnen(Datei());
+    EXPECT_EQ(Datei("ziehbuch.ini"), Gemischt + "Zahlentip=02,06,15,17,33,41Gr\xF6\xDF"
+                                                "e M\xFCller \x80\r\n");
+    Oeffnen(Datei("ziehbuch.ini"));
     EXPECT_EQ(Reihen().last(), S("Zahlentip  02,06,15,17,33,41  Größe Müller €"));
 }
 
