@@ -1,50 +1,38 @@
 #include "DatenExport.h"
-#include "FakePlattform.h"
-#include "TempFolder.h"
+#include "Testhilfe.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-TEST(DatenExport, TellsWhereTheFileLiesAsItStandsOnDisk)
+// The information box names the file as it stands on disk; a failure is a critical box instead.
+TEST(DatenExport, TellsWhereTheFileLiesOrWhyItCouldNotBeWritten)
 {
-    TempFolder ordner;
-    FakePlattform fake;
-    Modul1 modul;
-    modul.ProgrammPfad = ordner.Pfad();
-    modul.Ziehungen << Ziehungssatz(QStringLiteral("03.01.200100102061517334107139957"));
-
-    DatenExport(modul, fake.plattform, nullptr);
-
-    EXPECT_EQ(fake.prompts.beeps, 0);
-    ASSERT_EQ(fake.prompts.boxen.size(), 1);
-    const auto &box = fake.prompts.boxen.first();
-    EXPECT_EQ(box.titel, QStringLiteral("Export"));
-    EXPECT_EQ(box.symbol, Prompts::Symbol::Information);
-    EXPECT_EQ(box.text, QStringLiteral("Die Daten wurden nach\r\n     ") +
-                            QDir::toNativeSeparators(ordner.Datei(QStringLiteral("ziehbuch.txt"))) +
-                            QStringLiteral("\r\nexportiert."));
-    EXPECT_TRUE(ordner.Existiert(QStringLiteral("ziehbuch.txt")));
-}
-
-TEST(DatenExport, FailureIsACriticalBoxWithTheReason)
-{
-    TempFolder ordner;
-    FakePlattform fake;
-    Modul1 modul;
-    modul.ProgrammPfad = ordner.Pfad() + QStringLiteral("fehlt/");
-    modul.Ziehungen << Ziehungssatz(QStringLiteral("03.01.200100102061517334107139957"));
-
-    DatenExport(modul, fake.plattform, nullptr);
-
-    EXPECT_EQ(fake.prompts.ablauf,
-              (QStringList{QStringLiteral("Beep"), QStringLiteral("MsgBox: Fehler")}));
-    const auto &box = fake.prompts.boxen.first();
-    EXPECT_EQ(box.symbol, Prompts::Symbol::Kritisch);
-    EXPECT_TRUE(box.text.startsWith(
-        QStringLiteral("Die Datei ZIEHBUCH.TXT konnte nicht geschrieben werden.\r\n")));
-    EXPECT_GT(box.text.size(), 60);
+    for (const bool gelingt : {true, false}) {
+        Umgebung u;
+        const TempFolder &ordner = u.ordner;
+        const FakePlattform &fake = u.fake;
+        Dazu(u.m, "03.01.200100102061517334107139957");
+        if (!gelingt)
+            u.m.ProgrammPfad += S("fehlt/");
+        DatenExport(u.m, u.fake.plattform, nullptr);
+        ASSERT_EQ(fake.prompts.boxen.size(), 1);
+        const auto &box = fake.prompts.boxen.first();
+        if (gelingt) {
+            EXPECT_EQ(fake.prompts.ablauf, L("MsgBox: Export"));
+            EXPECT_EQ(box.symbol, Prompts::Symbol::Information);
+            EXPECT_EQ(box.text,
+                      S("Die Daten wurden nach\r\n     %1\r\nexportiert.")
+                          .arg(QDir::toNativeSeparators(ordner.Datei(S("ziehbuch.txt")))));
+            EXPECT_TRUE(ordner.Existiert(S("ziehbuch.txt")));
+        } else {
+            EXPECT_EQ(fake.prompts.ablauf, L("Beep|MsgBox: Fehler"));
+            EXPECT_EQ(box.symbol, Prompts::Symbol::Kritisch);
+            EXPECT_TRUE(box.text.startsWith(
+                S("Die Datei ZIEHBUCH.TXT konnte nicht geschrieben werden.\r\n")));
+            EXPECT_GT(box.text.size(), 60);
+        }
+    }
 }
 
 } // namespace

@@ -1,13 +1,7 @@
 #include "Tipcheck.h"
-
-#include <gtest/gtest.h>
+#include "Testhilfe.h"
 
 namespace {
-
-QString S(const char *text)
-{
-    return QString::fromLatin1(text);
-}
 
 // Numbers 03 11 17 26 33 41, Zusatzzahl 07, Joker 123456.
 const Ziehungssatz Ziehung(S("07.01.200100203111726334107123456"));
