@@ -8,7 +8,7 @@ TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
 {
     Modul1 joker; // counted from the first Joker on; a Joker-less draw after it as 000000
     for (const char *j : {"", "", "135791", "", "000000", "246813"})
-        Dazu(joker, QStringLiteral("01020304050607") + QLatin1String(j));
+        Dazu(joker, S("01020304050607") + QLatin1String(j));
     const Modul1 leer, ohneJoker = Archiv({"01020304050607"}, 3);
     const struct {
         Modul1 m;
@@ -28,16 +28,15 @@ TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
         RecordingSurface s = Flaeche();
         f.mitZZ == 2 ? JokerGeradeUngeradeGrafik(f.m, s) : GeradeUngeradeGrafik(f.m, f.mitZZ, s);
         const int n = int(qstrlen(f.klassen)) - 1; // values per draw
-        QString erwartet = QStringLiteral("xG xU|Wert");
+        QString erwartet = S("xG xU|Wert");
         for (int g = 0; g <= n; ++g)
-            erwartet +=
-                QStringLiteral("|%1G %2U|%3").arg(g).arg(n - g).arg(QLatin1Char(f.klassen[g]));
+            erwartet += S("|%1G %2U|%3").arg(g).arg(n - g).arg(QLatin1Char(f.klassen[g]));
         EXPECT_EQ(Texte(s).join(QLatin1Char('|')),
-                  erwartet + QStringLiteral("|Gesamt: ") + QLatin1String(f.gesamt));
+                  erwartet + S("|Gesamt: ") + QLatin1String(f.gesamt));
 
         // A shadow and a bar per class; the largest class's bar full length, none longer,
         // none with no counted draw.
-        const double spalte = s.TextWidth(QStringLiteral("9G 9U 999999"));
+        const double spalte = s.TextWidth(S("9G 9U 999999"));
         const QList<Aufruf> kaesten = s.Nur(Art::Box);
         ASSERT_EQ(kaesten.size(), 2 * (n + 1));
         double laengste = 0;

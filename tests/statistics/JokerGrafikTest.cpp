@@ -39,8 +39,7 @@ TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
                               " 4|1x|0x|0x|0x|1x|0x|0x",
                               " 5|1x|0x|0x|0x|0x|1x|0x"};
     for (int r = 0; r <= 10; ++r)
-        EXPECT_EQ(t.Zeile(r), r <= 6 ? QString::fromLatin1(erwartet[r])
-                                     : QStringLiteral(" %1|0x|0x|0x|0x|0x|0x|0x").arg(r - 1));
+        EXPECT_EQ(t.Zeile(r), r <= 6 ? S(erwartet[r]) : S(" %1|0x|0x|0x|0x|0x|0x|0x").arg(r - 1));
     // The totals' bars are red, the positions' blue. Totals 0..7: 1.8 widths / 12 per
     // unit, bar (total + 5) units; positions 0..2: 0.9 widths / 5 per unit, (count + 3).
     EXPECT_TRUE(t.Balken(3, 1).farbe == Rot && t.Balken(3, 2).farbe == Blau);
@@ -57,7 +56,7 @@ TEST(JokerGrafik, WithoutJokerDrawEveryCellIsZeroWithFullLengthBar)
     for (const Modul1 &m : {Archiv({"01020304050607"}, 3), Modul1()}) {
         const Tabelle t(m);
         for (int r = 1; r <= 10; ++r) {
-            EXPECT_EQ(t.Zeile(r).mid(3), QStringLiteral("0x|0x|0x|0x|0x|0x|0x")) << r;
+            EXPECT_EQ(t.Zeile(r).mid(3), S("0x|0x|0x|0x|0x|0x|0x")) << r;
             for (int c = 1; c <= 7; ++c)
                 EXPECT_NEAR(t.Balken(r, c).dx, (c == 1 ? 1.8 : 0.9) * Spalte, Genau);
         }

