@@ -11,14 +11,6 @@ bool IstRot(QRgb c)
     return qRed(c) > 150 && qGreen(c) < 90 && qBlue(c) < 90;
 }
 
-int DunklePunkteInZeile(const QImage &bild, int y)
-{
-    int anzahl = 0;
-    for (int x = 0; x < bild.width(); ++x)
-        anzahl += qAlpha(bild.pixel(x, y)) == 255 && qGray(bild.pixel(x, y)) < 60;
-    return anzahl;
-}
-
 TEST(Bilder, PicturesHaveTheSizesTheirWindowsAreLaidOutFor)
 {
     EXPECT_EQ(QList<QSize>({Bilder::Hauptbild().size(), Bilder::KugelHoch().size(),
@@ -37,13 +29,6 @@ TEST(Hauptbild, GridBoxesHaveRedOutlinesWhereTheDisplayMarksThem)
         EXPECT_FALSE(IstRot(bild.pixel(e + QPoint(2, 2)))) << zahl;
     }
     EXPECT_FALSE(IstRot(bild.pixel(583, 246))) << "no box after 45";
-}
-
-TEST(KugelKnopf, TrianglePointsUpOrDown)
-{
-    const QImage hoch = Bilder::KugelHoch(), runter = Bilder::KugelRunter();
-    EXPECT_LT(DunklePunkteInZeile(hoch, 12), DunklePunkteInZeile(hoch, 22));
-    EXPECT_GT(DunklePunkteInZeile(runter, 12), DunklePunkteInZeile(runter, 22));
 }
 
 } // namespace
