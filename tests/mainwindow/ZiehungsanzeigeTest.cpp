@@ -1,8 +1,8 @@
 #include "Ziehungsanzeige.h"
 #include "RecordingSurface.h"
+#include "Testhilfe.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -13,9 +13,9 @@ using Werte = std::vector<double>;
 
 RecordingSurface Gezeichnet(const char *satz, int drawWidth = 1)
 {
-    RecordingSurface flaeche(1, 673, 329, QFont(QStringLiteral("Times New Roman"), 24));
+    RecordingSurface flaeche(1, 673, 329, QFont(S("Times New Roman"), 24));
     flaeche.SetDrawWidth(drawWidth);
-    Ziehungsanzeige::Zeichnen(flaeche, Ziehungssatz(QString::fromLatin1(satz)));
+    Ziehungsanzeige::Zeichnen(flaeche, Ziehungssatz(S(satz)));
     return flaeche;
 }
 
@@ -50,7 +50,7 @@ TEST(Ziehungsanzeige, PrintsTheNumbersAndOnlyAJokerThatWasDrawn)
         QString gedruckt;
         for (const auto &text : Gezeichnet(satz).Nur(Art::Print))
             gedruckt += text.text.trimmed();
-        EXPECT_EQ(gedruckt, QString::fromLatin1(ziffern));
+        EXPECT_EQ(gedruckt, S(ziffern));
     }
 }
 
