@@ -42,7 +42,7 @@ struct Tips : Umgebung {
     void ErwarteGespeichert(const QByteArray &inhalt) const
     {
         EXPECT_EQ(Datei("ziehbuch.ini"), inhalt);
-        EXPECT_EQ(Zeilen(), QString::fromLatin1(inhalt).split(S("\r\n"), Qt::SkipEmptyParts));
+        EXPECT_EQ(Zeilen(), S(inhalt).split(S("\r\n"), Qt::SkipEmptyParts));
         EXPECT_EQ(Reihen(), Tipliste::Reihen(m.IniZeilen));
     }
     void Loeschen(int reihe) const
