@@ -1,31 +1,46 @@
 #include "QtSoundPlayer.h"
 
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileInfo>
-#include <QSoundEffect>
+#include <QMediaDevices>
 #include <QTimer>
-#include <QUrl>
 #include <QtEndian>
 
 namespace {
+
+quint16 Wort16(const QByteArray &daten, qsizetype pos)
+{
+    return qFromLittleEndian<quint16>(daten.constData() + pos);
+}
 
 quint32 Wort32(const QByteArray &daten, qsizetype pos)
 {
     return qFromLittleEndian<quint32>(daten.constData() + pos);
 }
 
-// Only the header is needed for the length; a wave's chunks before its data
-// are small.
-constexpr qint64 KopfGrenze = 64 * 1024;
+std::optional<QAudioFormat::SampleFormat> Sampleformat(const WaveKopf &kopf)
+{
+    if (kopf.art == 1 && kopf.bits == 8)
+        return QAudioFormat::UInt8;
+    if (kopf.art == 1 && kopf.bits == 16)
+        return QAudioFormat::Int16;
+    if (kopf.art == 1 && kopf.bits == 32)
+        return QAudioFormat::Int32;
+    if (kopf.art == 3 && kopf.bits == 32)
+        return QAudioFormat::Float;
+    return std::nullopt;
+}
 
 } // namespace
 
-std::optional<qint64> WaveDauer(const QByteArray &datei)
+std::optional<WaveKopf> WaveKopfLesen(const QByteArray &datei)
 {
     if (datei.size() < 12 || !datei.startsWith("RIFF") || datei.mid(8, 4) != "WAVE")
         return std::nullopt;
-    quint32 bytesProSekunde = 0;
+    WaveKopf kopf;
     for (qsizetype pos = 12; pos + 8 <= datei.size();) {
         const QByteArray kennung = datei.mid(pos, 4);
         const qint64 laenge = Wort32(datei, pos + 4);
@@ -33,67 +48,89 @@ std::optional<qint64> WaveDauer(const QByteArray &datei)
         if (kennung == "fmt ") {
             if (laenge < 16 || inhalt + 16 > datei.size())
                 return std::nullopt;
-            bytesProSekunde = Wort32(datei, inhalt + 8);
+            kopf.art = Wort16(datei, inhalt);
+            kopf.kanaele = Wort16(datei, inhalt + 2);
+            kopf.rate = Wort32(datei, inhalt + 4);
+            kopf.bytesProSekunde = Wort32(datei, inhalt + 8);
+            kopf.bits = Wort16(datei, inhalt + 14);
         } else if (kennung == "data") {
-            if (bytesProSekunde == 0)
+            if (kopf.bytesProSekunde == 0)
                 return std::nullopt;
-            // A streamed file may give a size beyond its end; the file's own
-            // size does not count here, as only its header may have been read.
-            return laenge * 1000 / bytesProSekunde;
+            kopf.datenAnfang = inhalt;
+            kopf.datenLaenge = laenge;
+            return kopf;
         }
         pos = inhalt + laenge + (laenge & 1);
     }
     return std::nullopt;
 }
 
+std::optional<qint64> WaveDauer(const QByteArray &datei)
+{
+    const auto kopf = WaveKopfLesen(datei);
+    if (!kopf)
+        return std::nullopt;
+    return kopf->datenLaenge * 1000 / kopf->bytesProSekunde;
+}
+
+// One sound on its way to the audio output.
+struct QtSoundPlayer::Klang {
+    Klang(const QAudioDevice &geraet, const QAudioFormat &format, QByteArray samples)
+        : daten(std::move(samples))
+        , ausgabe(geraet, format)
+    {
+        puffer.setData(daten);
+        puffer.open(QIODevice::ReadOnly);
+    }
+
+    QByteArray daten;
+    QBuffer puffer;
+    QAudioSink ausgabe;
+};
+
 QtSoundPlayer::QtSoundPlayer() = default;
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 void QtSoundPlayer::Play(const QString &pfad, int flags)
 {
-    if (!QFileInfo(pfad).isFile())
-        return;
     m_laufend.reset();
 
-    auto effekt = std::make_unique<QSoundEffect>();
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray inhalt = datei.readAll();
+    const auto kopf = WaveKopfLesen(inhalt);
+    const auto sampleformat = kopf ? Sampleformat(*kopf) : std::nullopt;
+    if (!sampleformat)
+        return;
+    QAudioFormat format;
+    format.setSampleRate(int(kopf->rate));
+    format.setChannelCount(kopf->kanaele);
+    format.setSampleFormat(*sampleformat);
+    const QAudioDevice geraet = QMediaDevices::defaultAudioOutput();
+    if (geraet.isNull() || !format.isValid() || !geraet.isFormatSupported(format))
+        return;
+
+    auto klang =
+        std::make_unique<Klang>(geraet, format, inhalt.mid(kopf->datenAnfang, kopf->datenLaenge));
+    klang->ausgabe.start(&klang->puffer);
     if (flags & Sofort) {
-        effekt->setSource(QUrl::fromLocalFile(pfad));
-        effekt->play();
-        m_laufend = std::move(effekt);
+        m_laufend = std::move(klang);
         return;
     }
 
-    qint64 dauer = 0;
-    QFile datei(pfad);
-    if (datei.open(QIODevice::ReadOnly))
-        dauer = WaveDauer(datei.read(KopfGrenze)).value_or(0);
-
     // Waits in a local loop that takes no user input; the guard ends it one
-    // second after the sound should have ended, so a machine whose audio
-    // device never answers cannot hang here.
+    // second after the sound should have ended, so an audio device that never
+    // answers cannot hang the program.
     QEventLoop schleife;
-    bool fertig = false;
-    const auto beenden = [&] {
-        fertig = true;
-        schleife.quit();
-    };
-    QSoundEffect *e = effekt.get();
-    QObject::connect(e, &QSoundEffect::playingChanged, &schleife, [&, e] {
-        if (!e->isPlaying())
-            beenden();
-    });
-    QObject::connect(e, &QSoundEffect::statusChanged, &schleife, [&, e] {
-        if (e->status() == QSoundEffect::Error)
-            beenden();
-    });
-    QTimer waechter;
-    waechter.setSingleShot(true);
-    QObject::connect(&waechter, &QTimer::timeout, &schleife, beenden);
-    waechter.start(int(qMin<qint64>(dauer, 10 * 60 * 1000) + 1000));
-
-    e->setSource(QUrl::fromLocalFile(pfad));
-    e->play();
-    if (!fertig && e->status() != QSoundEffect::Error)
+    QObject::connect(&klang->ausgabe, &QAudioSink::stateChanged, &schleife,
+                     [&schleife](QAudio::State zustand) {
+                         if (zustand == QAudio::IdleState || zustand == QAudio::StoppedState)
+                             schleife.quit();
+                     });
+    QTimer::singleShot(int(qMin<qint64>(*WaveDauer(inhalt), 10 * 60 * 1000) + 1000), &schleife,
+                       &QEventLoop::quit);
+    if (klang->ausgabe.state() == QAudio::ActiveState)
         schleife.exec(QEventLoop::ExcludeUserInputEvents);
-    e->stop();
+    klang->ausgabe.stop();
 }
