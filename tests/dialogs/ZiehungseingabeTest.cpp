@@ -7,9 +7,11 @@ using namespace Ziehungseingabe;
 
 namespace {
 
-const QString CRLF = S("\r\n");
-const QString D = FehlerDatum + CRLF, DV = FehlerDatumVorhanden + CRLF, R = FehlerRunde + CRLF,
-              Z = FehlerZahlen + CRLF, J = FehlerJoker + CRLF;
+// The sentences spelt out, so that a changed word in the dialog shows here.
+const QString D = S("Fehler bei der Datumseingabe.\r\n"),
+              DV = S("Das Datum ist bereits eingegeben.\r\n"),
+              R = S("Fehler bei der Rundeneingabe.\r\n"),
+              Z = S("Fehler bei der Zahleneingabe.\r\n"), J = S("Fehler im Joker.\r\n");
 
 // Wednesday 03.01.2001 round 1 and Sunday 07.01.2001 round 2.
 Modul1 Zwei()
