@@ -7,18 +7,18 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QTimer>
-#include <QtEndian>
 
 namespace {
 
+// Little-endian words; callers check that the bytes are there.
 quint16 Wort16(const QByteArray &daten, qsizetype pos)
 {
-    return qFromLittleEndian<quint16>(daten.constData() + pos);
+    return quint16(quint8(daten.at(pos)) | quint8(daten.at(pos + 1)) << 8);
 }
 
 quint32 Wort32(const QByteArray &daten, qsizetype pos)
 {
-    return qFromLittleEndian<quint32>(daten.constData() + pos);
+    return Wort16(daten, pos) | quint32(Wort16(daten, pos + 2)) << 16;
 }
 
 std::optional<QAudioFormat::SampleFormat> Sampleformat(const WaveKopf &kopf)
