@@ -2,25 +2,13 @@
 // shows: the tips window's rows and the tip check's three columns.
 
 #include "Einstellungsdatei.h"
+#include "Fuzzhilfe.h"
 #include "Tipcheck.h"
 #include "Tipliste.h"
 
-#include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));
+    const QByteArray bytes = Eingabe(daten, groesse);
     const QStringList zeilen = Einstellungsdatei::ZeilenLesen(bytes);
 
     // Every line read can be written back and reads back the same.

@@ -2,11 +2,10 @@
 // must write back to the same bytes (apart from trailing empty lines and a
 // missing last line end) and consist of records of the record's layout.
 
+#include "Fuzzhilfe.h"
 #include "Ziehungsdatei.h"
 
 #include <QRegularExpression>
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -19,17 +18,11 @@ QByteArray kanonisch(QByteArray bytes)
     return bytes;
 }
 
-void pruefen(bool bedingung)
-{
-    if (!bedingung)
-        std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    const QByteArray bytes(reinterpret_cast<const char *>(daten), qsizetype(groesse));
+    const QByteArray bytes = Eingabe(daten, groesse);
     const auto inhalt = Ziehungsdatei::DateiLesen(bytes);
     if (!inhalt.ergebnis.ok()) {
         pruefen(inhalt.ergebnis.art != Leseergebnis::Art::Fehlerhaft || inhalt.ergebnis.zeile >= 1);
