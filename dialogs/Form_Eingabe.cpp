@@ -5,11 +5,9 @@
 #include "Plattform.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -29,7 +27,6 @@ Form_Eingabe::Form_Eingabe(Modul1 &m, Plattform &p, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form_Eingabe"));
     setWindowTitle(QStringLiteral("Ziehbuch - Eingabe"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(Breite, Hoehe);
     // The small dialog font the fixed layout is measured for.
     QFont schrift = font();

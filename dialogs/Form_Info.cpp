@@ -5,7 +5,6 @@
 #include "Plattform.h"
 #include "QtPrompts.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -51,7 +50,6 @@ Form_Info::Form_Info(const Modul1 &m, Plattform &p, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form_Info"));
     setWindowTitle(QStringLiteral("Ziehbuch - Info"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(309, 320);
 
     Label1 = new QLabel(this);

@@ -8,7 +8,6 @@
 #include "Bilder.h"
 
 #include <QFont>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
@@ -44,7 +43,6 @@ Form_Tips::Form_Tips(Modul1 &m, Plattform &p, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form_Tips"));
     setWindowTitle(QStringLiteral("Ziehbuch - Tipverwaltung"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(Px(6870), Px(3270));
     setAutoFillBackground(true);
 

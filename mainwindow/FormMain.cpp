@@ -76,7 +76,6 @@ FormMain::FormMain(Modul1 &m, Plattform &p, QWidget *parent)
 {
     setObjectName(QStringLiteral("Form__Main"));
     setFont(SansSerif(false));
-    setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
     MenuesAnlegen();

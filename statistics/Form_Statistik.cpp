@@ -1,7 +1,6 @@
 #include "Form_Statistik.h"
 
 #include "Balkengrafik.h"
-#include "Bilder.h"
 #include "Computertip.h"
 #include "GeradeUngerade.h"
 #include "JokerGrafik.h"
@@ -15,11 +14,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,7 +88,6 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
 {
     setObjectName(QStringLiteral("Form_Statistik"));
     setWindowTitle(QStringLiteral("Ziehbuch - Statistik"));
-    setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
     setFixedSize(Px(10455), Px(7230));
     QFont schrift(QStringLiteral("MS Sans Serif"));
     schrift.setPointSizeF(8.25);
