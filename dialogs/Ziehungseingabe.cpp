@@ -3,8 +3,6 @@
 #include "Datum.h"
 #include "Zahlen.h"
 
-#include <cmath>
-
 namespace Ziehungseingabe {
 
 namespace {
@@ -64,17 +62,20 @@ bool rundeGueltig(const Modul1 &m, const QString &modus, const QString &runde)
     return schluessel > neuester;
 }
 
-bool zahlGueltig(double wert)
+// One or two digits, blanks around them ignored; 0 for anything else, so that a
+// typo is refused rather than stored as the number it begins with.
+int zahlWert(const QString &feld)
 {
-    return wert >= 1 && wert <= 45 && std::floor(wert) == wert;
+    const QString ziffern = feld.trimmed();
+    return ziffern.size() > 2 || !nurZiffern(ziffern) ? 0 : ziffern.toInt();
 }
 
 bool zahlenGueltig(const Felder &felder)
 {
-    std::array<double, 7> werte{};
+    std::array<int, 7> werte{};
     for (int i = 0; i < 7; ++i) {
-        werte[i] = Val(felder.zahlen[i]);
-        if (!zahlGueltig(werte[i]))
+        werte[i] = zahlWert(felder.zahlen[i]);
+        if (werte[i] < 1 || werte[i] > 45)
             return false;
     }
     for (int i = 0; i < 7; ++i) {
@@ -170,7 +171,7 @@ std::array<qint16, 6> Sortieren(const Felder &felder)
     int k = 0;
     for (int v = 1; v <= 45; ++v) {
         for (int i = 0; i < 6 && k < 6; ++i) {
-            if (Val(felder.zahlen[i]) == v)
+            if (zahlWert(felder.zahlen[i]) == v)
                 sortiert[k++] = qint16(v);
         }
     }
@@ -182,7 +183,7 @@ Ziehungssatz SatzBilden(const Felder &felder)
     QString text = Datum::Text(*gueltigesDatum(felder.datum)) + felder.runde.right(3);
     for (qint16 zahl : Sortieren(felder))
         text += zweistellig(zahl);
-    text += zweistellig(int(Val(felder.zahlen[6])));
+    text += zweistellig(zahlWert(felder.zahlen[6]));
     text += felder.joker;
     return Ziehungssatz(text);
 }

@@ -19,12 +19,12 @@ Modul1 Zwei()
     return Archiv({"03.01.200100101020304050607123456", "07.01.200100211121314151617654321"});
 }
 
-// The next draw after Zwei(); passes every test.
-Felder Gueltig()
+// The next draw after Zwei(), numbered from `erste`; passes every test.
+Felder Gueltig(size_t erste = 1)
 {
     Felder f{S("10.01.2001"), S("2001-003"), {}, S("000000")};
     for (size_t i = 0; i < f.zahlen.size(); ++i)
-        f.zahlen[i] = QString::number(i + 1);
+        f.zahlen[i] = QString::number(i + erste);
     return f;
 }
 
@@ -99,6 +99,9 @@ TEST(Pruefen, EachTestOfANewDrawOnItsOwn)
                {'J', J, {"12345", "12 456", "12a456", "", "      "}},
            });
     Pruefe(Modul1(), ModusNeu, Gueltig(), {{'R', {}, {"1999-001"}}}); // no round to pass
+    // Only digits: none of these is read as the number it begins with.
+    Pruefe(Zwei(), ModusNeu, Gueltig(21),
+           {{'0', Z, {"1a", "5e", "4.", "+7", "1 2", ""}}, {'0', {}, {" 7", "07"}}});
 }
 
 TEST(Pruefen, CollectsEveryFailedSentenceInOrderAndSeeksNoStoredBadDate)
