@@ -2,6 +2,7 @@
 #include "CommonDialog.h"
 #include "DesktopHelpViewer.h"
 #include "ExecWindowOpener.h"
+#include "Fenster.h"
 #include "FormMain.h"
 #include "Modul1.h"
 #include "Plattform.h"
@@ -20,7 +21,7 @@ int main(int argc, char **argv)
     // Dates and numbers are German whatever the machine's locale.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     DeutscheUebersetzungLaden(app);
-    FontZuordnung();
+    SchriftenEinrichten();
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(Bilder::Fenstersymbol())));
 
     Modul1 modul;

@@ -28,10 +28,6 @@ Form_Eingabe::Form_Eingabe(Modul1 &m, Plattform &p, QWidget *parent)
     setObjectName(QStringLiteral("Form_Eingabe"));
     setWindowTitle(QStringLiteral("Ziehbuch - Eingabe"));
     setFixedSize(Breite, Hoehe);
-    // The small dialog font the fixed layout is measured for.
-    QFont schrift = font();
-    schrift.setPointSize(8);
-    setFont(schrift);
 
     Bezeichnung(QStringLiteral("Label1"), QStringLiteral("Datum:"), 16, 16);
     TextDatum = Textfeld(QStringLiteral("TextDatum"), 80, 16, 69, 0);

@@ -22,13 +22,6 @@ QString Eintrag(const QString &bezeichnung, const Modul1 &m, int index)
            QLatin1Char('-') + satz.mid(11, 3) + QLatin1Char(')');
 }
 
-QFont SansSerif()
-{
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    return schrift;
-}
-
 } // namespace
 
 QString InfoText(const Modul1 &m)
@@ -55,14 +48,12 @@ Form_Info::Form_Info(const Modul1 &m, Plattform &p, QWidget *parent)
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(8, 120, 297, 121);
-    Label1->setFont(SansSerif());
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setTextFormat(Qt::PlainText);
 
     CommandExit = new QPushButton(QStringLiteral("OK"), this);
     CommandExit->setObjectName(QStringLiteral("CommandExit"));
     CommandExit->setGeometry(120, 272, 73, 33);
-    CommandExit->setFont(SansSerif());
     CommandExit->setDefault(true);
     connect(CommandExit, &QPushButton::clicked, this, &Form_Info::CommandExit_Click);
 

@@ -3,6 +3,7 @@
 #include "Bilder.h"
 #include "DatenExport.h"
 #include "Eingabebefehle.h"
+#include "Fenster.h"
 #include "Form_Info.h"
 #include "Form_Statistik.h"
 #include "Form_Tips.h"
@@ -32,14 +33,6 @@
 namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
-
-QFont SansSerif(bool fett)
-{
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    schrift.setBold(fett);
-    return schrift;
-}
 
 QString Abbruchtext(const QString &grund)
 {

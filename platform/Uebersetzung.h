@@ -5,6 +5,3 @@ class QCoreApplication;
 // Installs Qt's German texts for its standard dialogs and buttons; false when
 // the translation is not installed on this machine.
 bool DeutscheUebersetzungLaden(QCoreApplication &app);
-
-// Maps the font names of older installations to fonts this system has.
-void FontZuordnung();

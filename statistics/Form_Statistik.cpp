@@ -89,10 +89,6 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     setObjectName(QStringLiteral("Form_Statistik"));
     setWindowTitle(QStringLiteral("Ziehbuch - Statistik"));
     setFixedSize(Px(10455), Px(7230));
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    schrift.setStyleHint(QFont::SansSerif);
-    setFont(schrift);
 
     Frame1 = new QGroupBox(QStringLiteral("Statistik"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

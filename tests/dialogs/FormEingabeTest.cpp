@@ -1,4 +1,5 @@
 #include "Eingabebefehle.h"
+#include "Fenster.h"
 #include "Form_Eingabe.h"
 #include "Testhilfe.h"
 
@@ -78,6 +79,9 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
         EXPECT_EQ(m.EingabeModus + d.windowTitle(), S("neuZiehbuch - Neuer Eintrag"));
         EXPECT_EQ(Inhalt(d), S("05.03.2000|2000-020||||||||"));
         EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
+        // The main window's font, in which every label ends before its field.
+        EXPECT_EQ(QFontInfo(Kind(d, "Label7")->font()).family(), QFontInfo(SansSerif()).family());
+        EXPECT_LT(Kind(d, "Label7")->geometry().right(), Feld(d, "Text16")->x());
         Klick(d, "CommandHelp");
         EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 120);
         Tippen(d, "TextDatum", "5.3.00");

@@ -1,3 +1,5 @@
+#include "Fenster.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -8,6 +10,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    SchriftenEinrichten();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
