@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 
 namespace {
 
@@ -71,6 +73,14 @@ void Form_Info::Form_Load()
 void Form_Info::CommandExit_Click()
 {
     accept();
+}
+
+// Centred on the screen, also when opened over the main window.
+void Form_Info::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen *bildschirm = screen(); bildschirm && !event->spontaneous())
+        move(bildschirm->availableGeometry().center() - frameGeometry().center() + pos());
 }
 
 void Form_Info::paintEvent(QPaintEvent *)

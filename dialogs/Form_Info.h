@@ -21,6 +21,7 @@ public:
     Form_Info(const Modul1 &m, Plattform &p, QWidget *parent = nullptr);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
@@ -130,7 +131,12 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     EXPECT_LT(qGray(Teil<PictureBox>("Picture1")->Bild().pixel(645, 91)), 60);
 
     Lege("kugel-2.wav", "RIFF");
-    form.MenHInfo_Click();
+    form.move(0, 0); // the About box is centred on the screen, not over the window
+    fake.fenster.skripte = {[](QDialog &d) {
+        EXPECT_EQ(d.frameGeometry().center(), d.screen()->availableGeometry().center());
+    }};
+    Teil<QAction>("MenHInfo")->trigger();
+    EXPECT_EQ(fake.fenster.geoeffnet, L("Form_Info|Form_Info"));
     EXPECT_EQ(Klaenge("kugel-2.wav"), 1) << "the About box redraws";
     form.CommandPrev_Click();
     EXPECT_EQ(Klaenge("kugel-2.wav"), 2);
