@@ -296,8 +296,12 @@ void FormMain::showEvent(QShowEvent *event)
 
 void FormMain::closeEvent(QCloseEvent *event)
 {
-    if (!m_beendet)
-        m_p.sound.Play(m_m.ProgrammPfad + QStringLiteral("kugel-1.wav"), SoundPlayer::Sofort);
+    // The quit command, waiting for its sound, ends the program itself.
+    if (m_beendet) {
+        event->ignore();
+        return;
+    }
+    m_p.sound.Play(m_m.ProgrammPfad + QStringLiteral("kugel-1.wav"), SoundPlayer::Sofort);
     event->accept();
 }
 
@@ -467,8 +471,8 @@ void FormMain::MenDStatistik_Click()
 
 void FormMain::MenDBeenden_Click()
 {
-    m_p.sound.Play(m_m.ProgrammPfad + QStringLiteral("kugel-1.wav"), SoundPlayer::Warten);
     m_beendet = true;
+    m_p.sound.Play(m_m.ProgrammPfad + QStringLiteral("kugel-1.wav"), SoundPlayer::Warten);
     m_beenden();
 }
 

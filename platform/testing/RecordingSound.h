@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 // Records every sound requested.
 class RecordingSound : public SoundPlayer {
@@ -13,6 +14,13 @@ public:
         int flags;
     };
     QList<Aufruf> aufrufe;
+    // Runs while a sound plays, as events do during a wait.
+    std::function<void()> waehrendDesKlangs;
 
-    void Play(const QString &pfad, int flags) override { aufrufe.append({pfad, flags}); }
+    void Play(const QString &pfad, int flags) override
+    {
+        aufrufe.append({pfad, flags});
+        if (waehrendDesKlangs)
+            waehrendDesKlangs();
+    }
 };
