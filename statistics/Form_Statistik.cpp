@@ -27,16 +27,34 @@ namespace {
 // The option controls an entry shows.
 enum Optionen { Keine = 0, ZZ = 1, Zahl = 2, Sortierung = 4 };
 
+// The background alone: a list or text box's field is its background, while the frame's
+// fields and the indicators of check and option boxes keep the style's colours.
 void Hintergrund(QWidget *w, const QColor &farbe)
 {
     QPalette farben = w->palette();
     farben.setColor(QPalette::Window, farbe);
-    farben.setColor(QPalette::Base, farbe);
+    if (qobject_cast<QAbstractScrollArea *>(w))
+        farben.setColor(QPalette::Base, farbe);
     w->setPalette(farben);
     // Check and option boxes stay see-through, so that they match the frame's panel.
     if (qobject_cast<QAbstractButton *>(w) == nullptr)
         w->setAutoFillBackground(true);
 }
+
+// A list box: with no current entry, End goes to the last entry (Qt's list takes
+// every key to the first).
+class Listenfeld : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers tasten) override
+    {
+        if (aktion == MoveEnd && !currentIndex().isValid() && count() > 0)
+            return indexFromItem(item(count() - 1));
+        return QListWidget::moveCursor(aktion, tasten);
+    }
+};
 
 } // namespace
 
@@ -94,7 +112,7 @@ Form_Statistik::Form_Statistik(Modul1 &modul, Plattform &plattform, QWidget *par
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipsRechteck(120, 120, 2415, 5535));
 
-    ListWahl = new QListWidget(Frame1);
+    ListWahl = new Listenfeld(Frame1);
     ListWahl->setObjectName(QStringLiteral("ListWahl"));
     ListWahl->setGeometry(TwipsRechteck(120, 360, 2175, 2400));
     ListWahl->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -204,8 +222,8 @@ void Form_Statistik::Form_Load()
     Picture1->SetBackColor(m_m.FarbeHintergrund);
     for (const Eintrag &eintrag : Eintraege())
         ListWahl->addItem(eintrag.text);
-    ListWahl->clearSelection();
-    ListWahl->setCurrentRow(-1);
+    // Nothing selected and no current row: Down and Home select the first entry, End the last.
+    ListWahl->setCurrentIndex(QModelIndex());
     m_p.hilfe.HelpCommand = CommonDialog::cdlHelpContext;
 }
 

@@ -92,6 +92,14 @@ protected:
 TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
 {
     EXPECT_TRUE(P("Text1", "readOnly").toBool());
+    // The grey is the frame's and the list's background; the number's field and the check
+    // box's square keep the style's colours.
+    const QColor grau = m.FarbeHintergrund;
+    EXPECT_TRUE(C("Frame1")->autoFillBackground() &&
+                P("Frame1", "palette").value<QPalette>().window() == grau);
+    EXPECT_EQ(P("ListWahl", "palette").value<QPalette>().base(), grau);
+    EXPECT_NE(C("TextZahl")->grab().toImage().pixelColor(C("TextZahl")->width() - 4, 6), grau);
+    EXPECT_NE(P("CheckZZ", "palette").value<QPalette>().base(), grau);
     EXPECT_EQ(C("Picture1")->size(), QSize(513, 457)); // the charts draw on 7695 × 6855 twips
     Klick(*fenster, "CommandRechnen");
     EXPECT_EQ(fake.prompts.beeps, 1);
@@ -129,6 +137,21 @@ TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
     EXPECT_FALSE(fenster->isVisible());
     Oeffnen();
     ErwarteStartwerte();
+}
+
+// With nothing selected, Down and Home select the first entry and End the last.
+TEST_F(StatistikFenster, KeysOnTheFreshListSelectFromItsEnds)
+{
+    const std::pair<Qt::Key, int> faelle[] = {
+        {Qt::Key_Down, 0}, {Qt::Key_Home, 0}, {Qt::Key_End, 10}};
+    for (const auto &[taste, eintrag] : faelle) {
+        Oeffnen();
+        fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+        QTest::keyClick(QApplication::focusWidget(), taste);
+        const auto gewaehlt = Kind<QListWidget>(*fenster, "ListWahl")->selectedItems();
+        EXPECT_TRUE(gewaehlt.size() == 1 && gewaehlt[0]->text() == Liste.at(eintrag)) << taste;
+    }
 }
 
 // Each entry computes its own statistic with the options shown, keeping the caption; a
