@@ -116,7 +116,7 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandSave");
         EXPECT_TRUE(d.isVisible());
-        Tippen(d, "Text16", "7");
+        Tippen(d, "Text16", " 7");
         Tippen(d, "TextJoker", "000099");
         Klick(d, "CommandHelp");
         Klick(d, "CommandSave");
