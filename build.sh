@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and then either starts the program on a
-# demo archive ("demo") or runs every test ("test").
+# demo archive ("demo"), runs every test ("test"), or puts the program into a
+# folder of one's own with an empty archive ("install DIR").
 set -euo pipefail
 
 cd "$(dirname "$0")"
@@ -44,8 +45,18 @@ test)
     bauen "$@"
     QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen} ctest --test-dir "$build" --output-on-failure
     ;;
+install)
+    ordner=${1:?"usage: $0 install DIR"}
+    installieren
+    bauen
+    mkdir -p "$ordner"
+    cp "$build/ziehbuch" "$ordner/ziehbuch"
+    # An archive already there is kept.
+    [[ -e "$ordner/ziehbuch.dat" ]] || : >"$ordner/ziehbuch.dat"
+    echo "Start the program with $ordner/ziehbuch"
+    ;;
 *)
-    echo "usage: $0 demo|test" >&2
+    echo "usage: $0 demo|test|install DIR" >&2
     exit 2
     ;;
 esac
