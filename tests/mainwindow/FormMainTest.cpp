@@ -190,12 +190,6 @@ TEST_F(Hauptfenster, ButtonsAndKeysStepWhereverTheFocusIsAndBeepAtTheEndsAndF10S
     EXPECT_EQ(form.menuBar()->activeAction(), nullptr);
     export_->trigger();
     EXPECT_TRUE(ordner.Existiert(S("ziehbuch.txt")));
-
-    Fenster eine;
-    eine.Zeigen({Drei[0]});
-    eine.form.CommandPrev_Click();
-    eine.form.CommandNext_Click();
-    EXPECT_EQ(eine.Zustand(), S("#1 2"));
 }
 
 // The fixed toolbar's buttons, each with its key, picture and tooltip, run their commands.

@@ -52,15 +52,3 @@ TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
     EXPECT_NEAR(t.Balken(1, 2).dx, 4 * 0.15 * Spalte, Genau);
     EXPECT_NEAR(t.Balken(10, 2).dx, 3 * 0.15 * Spalte, Genau);
 }
-
-TEST(JokerGrafik, WithoutJokerDrawEveryCellIsZeroWithFullLengthBar)
-{
-    for (const Modul1 &m : {Archiv({"01020304050607"}, 3), Modul1()}) {
-        const Tabelle t(m);
-        for (int r = 1; r <= 10; ++r) {
-            EXPECT_EQ(t.Zeile(r).mid(3), S("0x|0x|0x|0x|0x|0x|0x")) << r;
-            for (int c = 1; c <= 7; ++c)
-                EXPECT_NEAR(t.Balken(r, c).dx, (c == 1 ? 1.8 : 0.9) * Spalte, Genau);
-        }
-    }
-}
