@@ -47,16 +47,24 @@ TEST_F(Dateien, SettingsWithUmlautsAreWrittenBackByteIdenticalAndForeignCharacte
     EXPECT_EQ(Datei("ziehbuch.ini"), datei);
 }
 
-TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLfAndAnEmptyFileStaysEmpty)
+// A line read may end in CR LF, CR or LF and is written back ending in CR LF; an empty line
+// stays empty, and an empty file stays empty.
+TEST_F(Dateien, SettingsLinesMayEndInCrLfCrOrLfAndAreWrittenBackInCrLf)
 {
-    Lege("ziehbuch.ini", "a\r\nb\rc\nd");
-    ASSERT_TRUE(m.IniLesen().ok);
-    EXPECT_EQ(m.IniZeilen, L("|a|b|c|d"));
-    Lege("ziehbuch.ini", QByteArray());
-    ASSERT_TRUE(m.IniLesen().ok);
-    EXPECT_EQ(m.AnzahlIniZeilen(), 0);
-    ASSERT_TRUE(m.IniSchreiben().ok);
-    EXPECT_TRUE(Datei("ziehbuch.ini").isEmpty());
+    const struct {
+        QByteArray datei;
+        const char *zeilen;
+        QByteArray zurueck;
+    } faelle[] = {{"a\r\nb\rc\nd", "|a|b|c|d", "a\r\nb\r\nc\r\nd\r\n"},
+                  {"\r\nJokertip=123456A\r\n", "||Jokertip=123456A", "\r\nJokertip=123456A\r\n"},
+                  {"", "", ""}};
+    for (const auto &f : faelle) {
+        Lege("ziehbuch.ini", f.datei);
+        ASSERT_TRUE(m.IniLesen().ok);
+        EXPECT_EQ(m.IniZeilen, L(f.zeilen));
+        ASSERT_TRUE(m.IniSchreiben().ok);
+        EXPECT_EQ(Datei("ziehbuch.ini"), f.zurueck);
+    }
 }
 
 } // namespace

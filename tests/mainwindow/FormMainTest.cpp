@@ -1,10 +1,12 @@
 #include "FormMain.h"
+#include "Bilder.h"
 #include "PictureBox.h"
 #include "Testhilfe.h"
 #include "Ziehungsdatei.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +25,15 @@ const QByteArray GewinntMitDrei = "Zahlentip=12,13,14,20,21,22Glueck\r\n";
 QByteArray Inhalt(const QList<Ziehungssatz> &saetze)
 {
     return *Ziehungsdatei::DateiSchreiben(QList<Ziehungssatz>{Ziehungssatz()} + saetze);
+}
+
+// "MS Sans Serif" 8.25 points, the window's font and its labels'.
+QFont Schrift(bool fett = false)
+{
+    QFont schrift(S("MS Sans Serif"));
+    schrift.setPointSizeF(8.25);
+    schrift.setBold(fett);
+    return schrift;
 }
 
 // The main window on a temporary program folder, with every platform service faked.
@@ -141,10 +152,14 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     form.CommandPrev_Click();
     EXPECT_EQ(Klaenge("kugel-2.wav"), 2);
     EXPECT_EQ(fake.prompts.beeps, 1);
-    // The name is fitted in the window's own font.
+    // The name is cut to the longest that fits, measured in the window's font.
     const QString zeile = form.GewinnSpalten()[0].split(S("\r\n")).at(1);
+    const QFontMetricsF masz(Schrift());
     EXPECT_TRUE(zeile.startsWith(S("J: Ein")) && zeile.endsWith(S("..."))) << zeile.toStdString();
-    EXPECT_LT(form.TextWidth(zeile), 0.8 * 153);
+    EXPECT_LT(masz.horizontalAdvance(zeile), 0.8 * 153);
+    EXPECT_GE(masz.horizontalAdvance(
+                  S("J: Ein sehr langer Name fuer einen Tip").left(zeile.size() - 2) + S("...")),
+              0.8 * 153);
 
     // Go to redraws only for an answer that lands.
     fake.prompts.eingaben = L("32.01.2001|2001-004");
@@ -181,39 +196,71 @@ TEST_F(Hauptfenster, ButtonsAndKeysStepWhereverTheFocusIsAndBeepAtTheEndsAndF10S
     EXPECT_EQ(form.menuBar()->activeAction(), nullptr);
     export_->trigger();
     EXPECT_TRUE(ordner.Existiert(S("ziehbuch.txt")));
-
-    Fenster eine;
-    eine.Zeigen({Drei[0]});
-    eine.form.CommandPrev_Click();
-    eine.form.CommandNext_Click();
-    EXPECT_EQ(eine.Zustand(), S("#1 2"));
 }
 
-TEST_F(Hauptfenster, ToolbarRoutesEachKeyAndIgnoresOthers)
+// The fixed toolbar's buttons, each with its key, picture and tooltip, run their commands.
+TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
 {
     Zeigen(Drei);
     form.CommandPrev_Click();
     const auto nichts = [](QDialog &) {};
     fake.fenster.skripte = {nichts, nichts, nichts, [this](QDialog &) { m.AktZiehung = 1; }};
-    for (const char *key : {"Eingabe", "Edit", "Tips", "Statistik", "exit", "EDIT", "Neu", ""})
-        form.Toolbar1_ButtonClick(S(key));
+    fake.hilfe.HelpCommand = CommonDialog::cdlHelpContext;
+    const QToolBar *leiste = Teil<QToolBar>("Toolbar1");
+    EXPECT_FALSE(leiste->isMovable() || leiste->isFloatable());
+    EXPECT_EQ(leiste->height(), 44);
+    const QStringList knoepfe = L("Eingabe:neue Zahlen eingeben|Edit:die Zahlen korrigieren|"
+                                  "Tips:Tipverwaltung||Statistik:Statistik||Hilfe:Hilfe|"
+                                  "Exit:Programm beenden");
+    // Quit waits for its sound; a close request meanwhile starts no second sound.
+    fake.sound.waehrendDesKlangs = [this] {
+        if (fake.sound.aufrufe.last().flags == 0)
+            form.close();
+    };
+    const QList<QAction *> aktionen = leiste->actions();
+    ASSERT_EQ(aktionen.size(), knoepfe.size());
+    for (int i = 0, bild = 1; i < aktionen.size(); ++i) {
+        QAction *a = aktionen[i];
+        EXPECT_EQ(a->isSeparator() ? QString() : a->objectName() + S(":") + a->toolTip(),
+                  knoepfe[i]);
+        if (a->isSeparator())
+            continue;
+        EXPECT_EQ(a->icon().pixmap(32).toImage(), Bilder::Werkzeugbild(bild++)) << i;
+        EXPECT_EQ(leiste->widgetForAction(a)->size(), QSize(39, 38));
+        QTest::mouseClick(leiste->widgetForAction(a), Qt::LeftButton);
+    }
     EXPECT_EQ(fake.fenster.geoeffnet,
               L("Form_Info|Form_Eingabe|Form_Eingabe|Form_Tips|Form_Statistik"));
     EXPECT_EQ(m.AktZiehung, 2) << "the statistics window leaves the shown draw";
-
-    fake.hilfe.HelpCommand = CommonDialog::cdlHelpContext;
-    QTest::mouseClick(Teil<QToolBar>("Toolbar1")->widgetForAction(Teil<QAction>("Hilfe")),
-                      Qt::LeftButton);
     ASSERT_EQ(fake.viewer.aufrufe.size(), 1);
     EXPECT_EQ(fake.viewer.aufrufe[0].befehl, CommonDialog::cdlHelpContents);
 
-    // Quit plays its sound to the end and no closing sound, also when the window is closed
-    // during the wait; the window stays until the program ends.
-    fake.sound.waehrendDesKlangs = [this] { form.close(); };
-    form.Toolbar1_ButtonClick(S("Exit"));
-    EXPECT_TRUE(beendet == 1 && form.isVisible());
+    EXPECT_TRUE(beendet == 1 && form.isVisible()) << "a close request during the quit sound";
     EXPECT_EQ(Klaenge("kugel-1.wav"), 2) << "the About box's and the quit sound";
     EXPECT_EQ(fake.sound.aufrufe.last().flags, 0);
+}
+
+// Texts the window shows, letter for letter, and its fonts.
+TEST_F(Hauptfenster, ShowsItsTextsInItsFonts)
+{
+    Zeigen(Drei);
+    fake.prompts.eingaben = L("");
+    form.MenDGoto_Click();
+    const auto schrift = [](const QWidget *w) {
+        const QFont f = w->font();
+        return f.family() + S(" %1%2").arg(f.pointSizeF()).arg(f.bold() ? S(" fett") : QString());
+    };
+    const std::pair<QString, const char *> texte[] = {
+        {Teil<QMenu>("MenHilfe")->title(), "&Hilfe"},
+        {Teil<QPushButton>("CommandPrev")->toolTip(), "Zahlen der vorherigen Ziehung"},
+        {Teil<QPushButton>("CommandNext")->toolTip(), "Zahlen der nächsten Ziehung"},
+        {fake.prompts.fragen.value(0).prompt,
+         "Geben Sie das Datum oder die Runde ein,\r\nzu der das Programm springen soll oder"
+         "\r\n'1' zur ersten oder '9' zur letzten."},
+        {schrift(&form), "MS Sans Serif 8.25"},
+        {schrift(Teil<QLabel>("LabelGewinn0")), "MS Sans Serif 8.25 fett"}};
+    for (const auto &[gezeigt, text] : texte)
+        EXPECT_EQ(gezeigt, S(text));
 }
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "Balkengrafik.h"
 #include "GeradeUngerade.h"
 #include "JokerGrafik.h"
-#include "PictureBox.h"
 #include "StatistikTesthilfe.h"
 
 #include <cmath>
 #include <functional>
+#include <gmock/gmock.h>
 
 using namespace statistik_test;
+using ::testing::DoubleNear;
+using ::testing::Pointwise;
 
 namespace {
 
@@ -56,19 +58,56 @@ TEST(Balkengrafik, CountChartGridAndRows)
         Dazu(m, "01020304050607", groesste);
         RecordingSurface s = Flaeche();
         AnzahlGezogenGrafik(m, false, false, s);
-        const double spalte = Spalte(s);
         EXPECT_EQ(s.SeitCls().first().art, Art::Line); // the grid lies under the bars
-        ErwarteGitter(s, 10 * (Breite - 3 * spalte) / groesste, groesste == 57 ? 7 : 8);
-
+        ErwarteGitter(s, 10 * (Breite - 3 * Spalte(s)) / groesste, groesste == 57 ? 7 : 8);
         const QList<Reihe> reihen = Reihen(s);
-        const Reihe &eins = reihen[0], &nie = reihen[44];
-        EXPECT_EQ(eins.zahl.text + eins.wert.text, S("1%1x").arg(groesste));
-        EXPECT_NEAR(eins.balken.x, 2.2 * spalte, Genau);
-        EXPECT_NEAR(eins.balken.x + eins.balken.dx, Breite - 0.8 * spalte, Genau);
-        EXPECT_NEAR(eins.schatten.dx, eins.balken.dx - 25, Genau); // the image test: colours
-        // Never drawn: an empty bar, its shadow reaching left of the origin.
-        EXPECT_EQ(nie.zahl.text + nie.wert.text, S("450x"));
-        EXPECT_TRUE(nie.balken.dx == 0 && nie.schatten.dx == -25);
+        EXPECT_EQ(reihen[0].zahl.text + reihen[0].wert.text, S("1%1x").arg(groesste));
+        EXPECT_EQ(reihen[44].zahl.text + reihen[44].wert.text, S("450x"));
+    }
+}
+
+// Row i's labels end at one and two columns with their tops at i × 6855 / 47; its bar starts
+// at 2.2 columns a quarter row lower, half a row high, under a grey shadow 25 higher and 25
+// shorter (1 for a gap of 0). The heads end at the same columns at the top.
+TEST(Balkengrafik, HeadsLabelsAndBarsSitInTheirRows)
+{
+    Zahlenwerte werte{};
+    Abweichungen abweichungen{};
+    werte[45] = abweichungen[45] = 4; // the longest bar, in the last row; 1 to 44 have 0
+    const struct {
+        const char *kopf;
+        double kuerzung;
+        std::function<void(Surface &)> zeichnen;
+    } grafiken[] = {
+        {"Anz.", 25, [&](Surface &s) { AnzahlGezogenZeichnen(werte, false, s); }},
+        {"VzD", 25, [&](Surface &s) { VerhDurchschnittZeichnen(abweichungen, false, s); }},
+        {"Runden", 1, [&](Surface &s) { ZuletztGezogenZeichnen(werte, false, s); }}};
+    for (const auto &g : grafiken) {
+        SCOPED_TRACE(g.kopf);
+        RecordingSurface s = Flaeche();
+        g.zeichnen(s);
+        const double spalte = Spalte(s), zeile = Hoehe / 47, x0 = 2.2 * spalte;
+        const double voll = Breite - 3 * spalte, h = zeile / 2;
+        const QList<Aufruf> koepfe = s.Nur(Art::Print).mid(0, 2);
+        EXPECT_EQ(koepfe.value(0).text + koepfe.value(1).text, S("Zahl") + S(g.kopf));
+        const QList<Reihe> reihen = Reihen(s);
+        std::vector<double> gezeichnet{Rechts(s, koepfe[0]), koepfe[0].y, Rechts(s, koepfe[1]),
+                                       koepfe[1].y};
+        for (const Reihe &r : {reihen[0], reihen[44]})
+            gezeichnet.insert(gezeichnet.end(),
+                              {Rechts(s, r.zahl), r.zahl.y, Rechts(s, r.wert), r.wert.y,
+                               r.schatten.x, r.schatten.y, r.schatten.dx, r.schatten.dy, r.balken.x,
+                               r.balken.y, r.balken.dx, r.balken.dy});
+        const std::vector<double> erwartet{spalte, 0, 2 * spalte, 0,
+                                           // row 1, value 0
+                                           spalte, zeile, 2 * spalte, zeile, x0, 1.25 * zeile - 25,
+                                           -g.kuerzung, h, x0, 1.25 * zeile, 0, h,
+                                           // row 45, the largest value
+                                           spalte, 45 * zeile, 2 * spalte, 45 * zeile, x0,
+                                           45.25 * zeile - 25, voll - 25, h, x0, 45.25 * zeile,
+                                           voll, h};
+        EXPECT_THAT(gezeichnet, Pointwise(DoubleNear(Genau), erwartet));
+        EXPECT_TRUE(reihen[44].schatten.farbe == Grau && reihen[44].balken.farbe == Blau);
     }
 }
 
@@ -127,24 +166,29 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwardsAndSurvivesAllZero)
     EXPECT_NEAR(null.Nur(Art::Line).last().x, 2.2 * spalte, Genau);
 }
 
+// Numbers repeat: each gap comes from the newest draw that holds the number.
 TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)
 {
-    const Modul1 m = Archiv({"01020304050607", "10111213141516", "20212223242526"});
+    const Modul1 m = Archiv({"01020304054507", "01021011121314", "01202122232426"});
     RecordingSurface s = Flaeche();
     ZuletztGezogenGrafik(m, false, false, s);
-    const double spalte = Spalte(s), faktorX = (Breite - 3 * spalte) / 3;
+    const double faktorX = (Breite - 3 * Spalte(s)) / 3;
     ErwarteGitter(s, 5 * faktorX, 2);
 
-    // 26 is only a Zusatzzahl; 45 was never drawn: the number of draws.
+    // 45 only in the oldest draw; 7, 14 and 26 only as a Zusatzzahl; 44 never drawn.
     const QList<Reihe> reihen = Reihen(s);
-    for (const auto &[zahl, luecke] :
-         {std::pair{20, "0"}, {10, "1"}, {1, "2"}, {26, "3"}, {45, "3"}})
+    for (const auto &[zahl, luecke] : {std::pair{1, "0"},
+                                       {20, "0"},
+                                       {2, "1"},
+                                       {10, "1"},
+                                       {45, "2"},
+                                       {3, "2"},
+                                       {26, "3"},
+                                       {44, "3"}})
         EXPECT_EQ(reihen[zahl - 1].wert.text, QLatin1String(luecke)) << zahl;
-    EXPECT_EQ(reihen[19].balken.dx, 0);
-    EXPECT_EQ(reihen[19].schatten.dx, -1); // the shadow shortened by 1 only
-    EXPECT_NEAR(reihen[0].schatten.dx, 2 * faktorX - 25, Genau);
-    EXPECT_NEAR(reihen[44].balken.x + reihen[44].balken.dx, Breite - 0.8 * spalte, Genau);
-    EXPECT_EQ(ZuletztGezogenWerte(m, true)[26], 0);
+    EXPECT_NEAR(reihen[2].schatten.dx, 2 * faktorX - 25, Genau);
+    const Zahlenwerte mitZZ = ZuletztGezogenWerte(m, true);
+    EXPECT_TRUE(mitZZ[26] == 0 && mitZZ[14] == 1 && mitZZ[7] == 2 && mitZZ[1] == 0);
 }
 
 // Every chart shows "bitte warten ..." and repaints before computing, then clears once; an
@@ -171,33 +215,4 @@ TEST(Diagramm, EveryChartStartsWithWaitTextThenClears)
                 EXPECT_TRUE(std::isfinite(x.x + x.y + x.dx + x.dy));
         }
     }
-}
-
-// The count chart drawn into an image: its bars are where the recording surface says, blue with
-// the grey strip above, ending where the box ends.
-TEST(DiagrammBild, BarsLieWhereTheRecordedBoxesSay)
-{
-    Modul1 m;
-    Dazu(m, "01020304050607", 57);
-    Dazu(m, "01020310203007", 20);
-    RecordingSurface s = Flaeche();
-    AnzahlGezogenGrafik(m, false, false, s);
-    PictureBox box(PictureBox::Einheit::Twips);
-    box.resize(513, 457); // 7695 × 6855 twips
-    box.SetFont(s.Font());
-    box.SetBackColor(QColor(198, 198, 198));
-    AnzahlGezogenGrafik(m, false, false, box);
-    const auto pixel = [&](double x, double y) {
-        return box.Bild().pixelColor(int(std::floor(x / 15)), int(std::floor(y / 15)));
-    };
-    QStringList geprueft;
-    for (const Reihe &r : Reihen(s)) {
-        const Aufruf &b = r.balken;
-        const double mitte = b.x + b.dx / 2, hoehe = b.y + b.dy / 2;
-        if (b.dx >= 300 && pixel(mitte, hoehe) == Blau && pixel(mitte, b.y - 12.5) == Grau &&
-            pixel(b.x + b.dx + 30, hoehe) == QColor(198, 198, 198) &&
-            pixel(b.x - 30, hoehe) != Blau)
-            geprueft << r.zahl.text;
-    }
-    EXPECT_EQ(geprueft, L("1|2|3|4|5|6|10|20|30"));
 }

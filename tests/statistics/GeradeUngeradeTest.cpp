@@ -1,7 +1,11 @@
 #include "GeradeUngerade.h"
 #include "StatistikTesthilfe.h"
 
+#include <gmock/gmock.h>
+
 using namespace statistik_test;
+using ::testing::DoubleNear;
+using ::testing::Pointwise;
 
 // Printed in order: the heads, label and count of each class, the totals line.
 TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
@@ -28,21 +32,36 @@ TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
         RecordingSurface s = Flaeche();
         f.mitZZ == 2 ? JokerGeradeUngeradeGrafik(f.m, s) : GeradeUngeradeGrafik(f.m, f.mitZZ, s);
         const int n = int(qstrlen(f.klassen)) - 1; // values per draw
-        QString erwartet = S("xG xU|Wert");
+        QString texte = S("xG xU|Wert");
         for (int g = 0; g <= n; ++g)
-            erwartet += S("|%1G %2U|%3").arg(g).arg(n - g).arg(QLatin1Char(f.klassen[g]));
+            texte += S("|%1G %2U|%3").arg(g).arg(n - g).arg(QLatin1Char(f.klassen[g]));
         EXPECT_EQ(Texte(s).join(QLatin1Char('|')),
-                  erwartet + S("|Gesamt: ") + QLatin1String(f.gesamt));
+                  texte + S("|Gesamt: ") + QLatin1String(f.gesamt));
 
-        // A shadow and a bar per class; the largest class's bar full length, none longer,
-        // none with no counted draw.
-        const double spalte = s.TextWidth(S("9G 9U 999999"));
-        const QList<Aufruf> kaesten = s.Nur(Art::Box);
-        ASSERT_EQ(kaesten.size(), 2 * (n + 1));
-        double laengste = 0;
-        for (const Aufruf &k : kaesten)
-            laengste = std::max(laengste, k.x + k.dx);
-        EXPECT_NEAR(laengste, qstrcmp(f.klassen, "0000000") ? Breite - 300 : 1.2 * spalte, Genau)
-            << f.klassen;
+        // Rows 2.5 text heights apart from 50 twips down: labels from 50 twips, counts and
+        // "Wert" ending at the column, bars from 1.2 columns, the largest class's ending 300
+        // twips before the edge; the grey axis beside them, the totals line below.
+        const double spalte = s.TextWidth(S("9G 9U 999999")), x0 = 1.2 * spalte;
+        const double zeile = 2.5 * s.TextHeight(S("0")), h = zeile / 2;
+        const int groesste = *std::max_element(f.klassen, f.klassen + n + 1) - '0';
+        const double proDraw = groesste ? (Breite - x0 - 300) / groesste : 0;
+        std::vector<double> erwartet{x0, 0, 0, (n + 2) * zeile, 0x808080, 50, 50, spalte, 50};
+        for (int k = 0; k <= n; ++k) {
+            const double y = 50 + zeile * (k + 1), laenge = (f.klassen[k] - '0') * proDraw;
+            erwartet.insert(erwartet.end(), {50, y, spalte, y, x0, y - 25, laenge - 25, h, 0x808080,
+                                             x0, y, laenge, h, 0x0000ff});
+        }
+        erwartet.insert(erwartet.end(), {50, (n + 3) * zeile});
+        std::vector<double> gezeichnet;
+        for (const Aufruf &a : s.SeitCls()) {
+            if (a.art == Art::Print)
+                gezeichnet.insert(
+                    gezeichnet.end(),
+                    {a.text == S("Wert") || a.text.size() == 1 ? Rechts(s, a) : a.x, a.y});
+            else
+                gezeichnet.insert(gezeichnet.end(),
+                                  {a.x, a.y, a.dx, a.dy, double(a.farbe.rgb() & 0xffffff)});
+        }
+        EXPECT_THAT(gezeichnet, Pointwise(DoubleNear(Genau), erwartet)) << f.klassen;
     }
 }

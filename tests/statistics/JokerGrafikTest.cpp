@@ -28,37 +28,27 @@ struct Tabelle {
 
 TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
 {
-    // Counted: 123450, 111111 and a Joker-less draw as 000000, not the draw before.
+    // Counted: 123450, 234560 and a Joker-less draw as 000000, not the draw before. The
+    // largest position count, 3, stands at position 6 only.
     const Tabelle t(Archiv(
-        {"01020304050607", "01020304050607123450", "01020304050607111111", "01020304050607"}));
+        {"01020304050607", "01020304050607123450", "01020304050607234560", "01020304050607"}));
     const char *erwartet[] = {"Zahl|gezogen|Pos.1|Pos.2|Pos.3|Pos.4|Pos.5|Pos.6",
-                              " 0|7x|1x|1x|1x|1x|1x|2x",
-                              " 1|7x|2x|1x|1x|1x|1x|1x",
-                              " 2|1x|0x|1x|0x|0x|0x|0x",
-                              " 3|1x|0x|0x|1x|0x|0x|0x",
-                              " 4|1x|0x|0x|0x|1x|0x|0x",
-                              " 5|1x|0x|0x|0x|0x|1x|0x"};
+                              " 0|8x|1x|1x|1x|1x|1x|3x",
+                              " 1|1x|1x|0x|0x|0x|0x|0x",
+                              " 2|2x|1x|1x|0x|0x|0x|0x",
+                              " 3|2x|0x|1x|1x|0x|0x|0x",
+                              " 4|2x|0x|0x|1x|1x|0x|0x",
+                              " 5|2x|0x|0x|0x|1x|1x|0x",
+                              " 6|1x|0x|0x|0x|0x|1x|0x"};
     for (int r = 0; r <= 10; ++r)
-        EXPECT_EQ(t.Zeile(r), r <= 6 ? S(erwartet[r]) : S(" %1|0x|0x|0x|0x|0x|0x|0x").arg(r - 1));
-    // The totals' bars are red, the positions' blue. Totals 0..7: 1.8 widths / 12 per
-    // unit, bar (total + 5) units; positions 0..2: 0.9 widths / 5 per unit, (count + 3).
+        EXPECT_EQ(t.Zeile(r), r <= 7 ? S(erwartet[r]) : S(" %1|0x|0x|0x|0x|0x|0x|0x").arg(r - 1));
+    // The totals' bars are red, the positions' blue. Totals 0..8: 1.8 widths / 13 per
+    // unit, bar (total + 5) units; positions 0..3: 0.9 widths / 6 per unit, (count + 3).
     EXPECT_TRUE(t.Balken(3, 1).farbe == Rot && t.Balken(3, 2).farbe == Blau);
     EXPECT_NEAR(t.Balken(1, 1).dx, 1.8 * Spalte, Genau);
-    EXPECT_NEAR(t.Balken(3, 1).dx, 6 * 0.15 * Spalte, Genau);
-    EXPECT_NEAR(t.Balken(7, 1).dx, 5 * 0.15 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(2, 1).dx, 6 * 1.8 / 13 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(8, 1).dx, 5 * 1.8 / 13 * Spalte, Genau);
     EXPECT_NEAR(t.Balken(1, 7).dx, 0.9 * Spalte, Genau);
-    EXPECT_NEAR(t.Balken(1, 2).dx, 4 * 0.18 * Spalte, Genau);
-    EXPECT_NEAR(t.Balken(10, 2).dx, 3 * 0.18 * Spalte, Genau);
-}
-
-TEST(JokerGrafik, WithoutJokerDrawEveryCellIsZeroWithFullLengthBar)
-{
-    for (const Modul1 &m : {Archiv({"01020304050607"}, 3), Modul1()}) {
-        const Tabelle t(m);
-        for (int r = 1; r <= 10; ++r) {
-            EXPECT_EQ(t.Zeile(r).mid(3), S("0x|0x|0x|0x|0x|0x|0x")) << r;
-            for (int c = 1; c <= 7; ++c)
-                EXPECT_NEAR(t.Balken(r, c).dx, (c == 1 ? 1.8 : 0.9) * Spalte, Genau);
-        }
-    }
+    EXPECT_NEAR(t.Balken(1, 2).dx, 4 * 0.15 * Spalte, Genau);
+    EXPECT_NEAR(t.Balken(10, 2).dx, 3 * 0.15 * Spalte, Genau);
 }

@@ -25,6 +25,12 @@ inline QStringList Zeilen(const QString &text)
     return text.chopped(2).split(QStringLiteral("\r\n"));
 }
 
+// Where a print ends: its left edge plus its width.
+inline double Rechts(const RecordingSurface &s, const Aufruf &a)
+{
+    return a.x + s.TextWidth(a.text);
+}
+
 // The texts printed after the clear. (The charts draw lines and boxes only after it.)
 inline QStringList Texte(const RecordingSurface &s)
 {
