@@ -253,7 +253,7 @@ namespace {
 
 QImage TexturZeichnen()
 {
-    const int breite = TexturGroesse.width(), hoehe = TexturGroesse.height();
+    constexpr int breite = TexturGroesse.width(), hoehe = TexturGroesse.height();
     const int grund = 214;
     QImage bild(TexturGroesse, QImage::Format_RGB32);
     // Grey noise, a row of random numbers at a time; bounded(7) scales each
@@ -270,7 +270,7 @@ QImage TexturZeichnen()
     }
     // Studs in staggered rows; the pitches divide the tile so that it repeats
     // without a seam.
-    const auto setze = [&bild, breite, hoehe](int x, int y, int grau) {
+    const auto setze = [&bild](int x, int y, int grau) {
         reinterpret_cast<QRgb *>(bild.scanLine((y + hoehe) % hoehe))[(x + breite) % breite] =
             qRgb(grau, grau, grau);
     };
