@@ -26,12 +26,11 @@ Leseergebnis Modul1::ZiehungenLesen()
     const auto bytes = dateiLesen(DrawFilePath(), &fehler.grund);
     if (!bytes)
         return fehler;
-    auto inhalt = Ziehungsdatei::DateiLesen(*bytes);
-    if (inhalt.ergebnis.ok()) {
-        Ziehungen = QList<Ziehungssatz>{Ziehungssatz()};
-        Ziehungen += inhalt.saetze;
-    }
-    return inhalt.ergebnis;
+    QList<Ziehungssatz> gelesen{Ziehungssatz()};
+    const Leseergebnis ergebnis = Ziehungsdatei::DateiLesen(*bytes, gelesen);
+    if (ergebnis.ok())
+        Ziehungen = std::move(gelesen);
+    return ergebnis;
 }
 
 Schreibergebnis Modul1::ZiehungenSchreiben() const

@@ -28,7 +28,7 @@ bool speicherbar(int jahr, int runde)
 
 } // namespace
 
-std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
+std::optional<Ziehungssatz> ZeileLesen(QByteArrayView zeile)
 {
     if (zeile.size() != ZeilenLaenge)
         return std::nullopt;
@@ -41,7 +41,8 @@ std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
     if (!QDate::isValid(jahr, monat, tag) || !speicherbar(jahr, runde))
         return std::nullopt;
 
-    // Built as Latin-1 bytes: this runs once per draw at start-up.
+    // Built as Latin-1 bytes, which the record keeps as they are: this runs
+    // once per draw at start-up.
     char text[Ziehungssatz::Laenge];
     char *p = text;
     auto ziffern = [&p](int zahl, int stellen) {
@@ -60,7 +61,7 @@ std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
             return std::nullopt;
         ziffern(wert(4 + j), 2);
     }
-    if (zeile.endsWith("   ")) {
+    if (zeile.endsWith(QByteArrayView("   "))) {
         std::fill(p, p + 6, ' ');
     } else {
         for (int k = 1; k <= 3; ++k) {
@@ -69,7 +70,7 @@ std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile)
             ziffern(wert(11 + k), 2);
         }
     }
-    return Ziehungssatz(QString::fromLatin1(text, Ziehungssatz::Laenge));
+    return Ziehungssatz(QLatin1StringView(text, Ziehungssatz::Laenge));
 }
 
 std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz)
@@ -109,38 +110,67 @@ std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz)
     return zeile;
 }
 
+namespace {
+
+// Calls `zeile` with each line of the file, up to the first `anzahl` lines, and
+// returns how many lines there are without the empty lines at the very end.
+template <typename Zeile> qsizetype Zeilen(QByteArrayView bytes, qsizetype anzahl, Zeile zeile)
+{
+    qsizetype gezaehlt = 0, nichtLeer = 0, anfang = 0;
+    const auto weiter = [&](QByteArrayView inhalt) {
+        if (gezaehlt < anzahl && !zeile(gezaehlt, inhalt))
+            return false;
+        ++gezaehlt;
+        if (!inhalt.isEmpty())
+            nichtLeer = gezaehlt;
+        return true;
+    };
+    for (qsizetype cr = bytes.indexOf('\r'); cr >= 0 && cr + 1 < bytes.size();
+         cr = bytes.indexOf('\r', cr + 1)) {
+        if (bytes.at(cr + 1) != '\n')
+            continue;
+        if (!weiter(bytes.sliced(anfang, cr - anfang)))
+            return -1;
+        anfang = cr + 2;
+        ++cr;
+    }
+    if (anfang < bytes.size() && !weiter(bytes.sliced(anfang)))
+        return -1;
+    return nichtLeer;
+}
+
+} // namespace
+
+Leseergebnis DateiLesen(const QByteArray &bytes, QList<Ziehungssatz> &saetze)
+{
+    Leseergebnis ergebnis;
+    // Counted first, so that the records go straight into one block.
+    const qsizetype anzahl = Zeilen(bytes, 0, [](qsizetype, QByteArrayView) { return true; });
+    if (anzahl > Modul1::MaxZiehungen) {
+        ergebnis.art = Leseergebnis::Art::ZuViele;
+        return ergebnis;
+    }
+    const qsizetype vorher = saetze.size();
+    saetze.reserve(vorher + anzahl);
+    const auto lesen = [&](qsizetype i, QByteArrayView zeile) {
+        const auto satz = ZeileLesen(zeile);
+        if (!satz) {
+            ergebnis.art = Leseergebnis::Art::Fehlerhaft;
+            ergebnis.zeile = int(i) + 1;
+            return false;
+        }
+        saetze.append(std::move(*satz));
+        return true;
+    };
+    if (Zeilen(bytes, anzahl, lesen) < 0)
+        saetze.resize(vorher);
+    return ergebnis;
+}
+
 Inhalt DateiLesen(const QByteArray &bytes)
 {
     Inhalt inhalt;
-    QList<QByteArray> zeilen;
-    qsizetype anfang = 0;
-    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
-        if (bytes.at(i) == '\r' && bytes.at(i + 1) == '\n') {
-            zeilen.append(bytes.mid(anfang, i - anfang));
-            anfang = i + 2;
-            ++i;
-        }
-    }
-    if (anfang < bytes.size())
-        zeilen.append(bytes.mid(anfang));
-    while (!zeilen.isEmpty() && zeilen.last().isEmpty())
-        zeilen.removeLast();
-
-    if (zeilen.size() > Modul1::MaxZiehungen) {
-        inhalt.ergebnis.art = Leseergebnis::Art::ZuViele;
-        return inhalt;
-    }
-    inhalt.saetze.reserve(zeilen.size());
-    for (qsizetype i = 0; i < zeilen.size(); ++i) {
-        const auto satz = ZeileLesen(zeilen.at(i));
-        if (!satz) {
-            inhalt.ergebnis.art = Leseergebnis::Art::Fehlerhaft;
-            inhalt.ergebnis.zeile = int(i) + 1;
-            inhalt.saetze.clear();
-            return inhalt;
-        }
-        inhalt.saetze.append(*satz);
-    }
+    inhalt.ergebnis = DateiLesen(bytes, inhalt.saetze);
     return inhalt;
 }
 

@@ -4,6 +4,7 @@
 #include "Ziehungssatz.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <optional>
 
@@ -14,7 +15,7 @@ constexpr int ZeilenLaenge = 14;
 
 // Decodes one line (without its CR LF); nullopt when it is not a line the
 // writer could have made (length, a field above 99, Joker bytes, calendar date).
-std::optional<Ziehungssatz> ZeileLesen(const QByteArray &zeile);
+std::optional<Ziehungssatz> ZeileLesen(QByteArrayView zeile);
 
 // Encodes one record; nullopt when it lies outside the limits of the encoding.
 std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz);
@@ -27,6 +28,8 @@ struct Inhalt {
 // Decodes a whole file's bytes. A line ends at CR followed by LF; empty lines
 // at the very end are passed over.
 Inhalt DateiLesen(const QByteArray &bytes);
+// The same, appending the records to `saetze`, which a failure leaves as it was.
+Leseergebnis DateiLesen(const QByteArray &bytes, QList<Ziehungssatz> &saetze);
 
 // Encodes records 1..n of an archive (entry 0 is the placeholder); nullopt and
 // the first refused index when a record cannot be encoded.

@@ -1,31 +1,86 @@
 #include "Ziehungssatz.h"
 
 #include <algorithm>
+#include <cstring>
 
-namespace {
-
-// The digit at 1-based position `pos`, or -1 when there is none.
-int ziffer(const QString &text, int pos)
+Ziehungssatz::Ziehungssatz(const QString &text)
+    : m_null(text.isNull())
 {
-    if (pos < 1 || pos > text.size())
-        return -1;
-    const QChar c = text.at(pos - 1);
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1;
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 256; });
+    if (text.size() > Laenge || !latin1) {
+        m_sonst = std::make_shared<const QString>(text);
+        return;
+    }
+    m_laenge = qint8(text.size());
+    std::transform(text.begin(), text.end(), m_zeichen.begin(),
+                   [](QChar c) { return char(c.unicode()); });
 }
 
-} // namespace
+Ziehungssatz::Ziehungssatz(QLatin1StringView text)
+    : m_null(text.isNull())
+{
+    if (text.size() > Laenge) {
+        m_sonst = std::make_shared<const QString>(text);
+        return;
+    }
+    m_laenge = qint8(text.size());
+    std::copy(text.begin(), text.end(), m_zeichen.begin());
+}
+
+QString Ziehungssatz::text() const
+{
+    if (m_sonst)
+        return *m_sonst;
+    return m_null ? QString() : QString(Zeichen());
+}
+
+bool Ziehungssatz::operator==(const Ziehungssatz &other) const
+{
+    if (m_sonst || other.m_sonst)
+        return m_sonst && other.m_sonst && *m_sonst == *other.m_sonst;
+    return m_laenge == other.m_laenge &&
+           std::memcmp(m_zeichen.data(), other.m_zeichen.data(), size_t(m_laenge)) == 0;
+}
+
+// QLatin1StringView::mid cuts as QString::mid does, null and empty results alike.
+QString Ziehungssatz::mid(int pos, int len) const
+{
+    if (m_sonst)
+        return m_sonst->mid(pos - 1, len);
+    return m_null ? QString() : QString(Zeichen().mid(pos - 1, len));
+}
+
+int Ziehungssatz::Ziffer(int pos) const
+{
+    if (m_sonst) {
+        if (pos < 1 || pos > m_sonst->size())
+            return -1;
+        const QChar c = m_sonst->at(pos - 1);
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1;
+    }
+    if (pos < 1 || pos > m_laenge)
+        return -1;
+    const char c = m_zeichen[size_t(pos - 1)];
+    return c >= '0' && c <= '9' ? c - '0' : -1;
+}
 
 int Ziehungssatz::Zahl(int j) const
 {
-    const int zehner = ziffer(m_text, 12 + 2 * j);
-    const int einer = ziffer(m_text, 13 + 2 * j);
+    const int zehner = Ziffer(12 + 2 * j);
+    const int einer = Ziffer(13 + 2 * j);
     if (zehner < 0 || einer < 0)
         return 0;
     const int wert = zehner * 10 + einer;
     return wert >= 1 && wert <= 45 ? wert : 0;
 }
 
+bool Ziehungssatz::HatJoker() const
+{
+    return Joker() != QLatin1String("      ");
+}
+
 int Ziehungssatz::JokerZiffer(int p) const
 {
-    return std::max(ziffer(m_text, 27 + p), 0);
+    return std::max(Ziffer(27 + p), 0);
 }

@@ -167,7 +167,6 @@ void FormMain::Picture1Anlegen()
     Picture1 = new PictureBox(PictureBox::Einheit::Pixel, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(Geometrie::BildBreite, Geometrie::BildHoehe);
-    Picture1->SetPicture(Bilder::Hauptbild());
     setCentralWidget(Picture1);
 
     const auto label = [this](const char *name, QRect ort, bool fett, Qt::Alignment ausrichtung) {
@@ -320,6 +319,10 @@ double FormMain::TextWidth(const QString &text) const
 
 void FormMain::ZeigeZiehung()
 {
+    // The face is drawn when the window first shows a draw, not before the
+    // About box at start-up.
+    if (Picture1->Picture().isNull())
+        Picture1->SetPicture(Bilder::Hauptbild());
     Picture1->Cls();
 
     Tipcheck::Ergebnis ergebnis = Tipcheck::KeinGewinn();

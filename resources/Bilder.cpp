@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 
 #include <array>
+#include <vector>
 
 namespace Bilder {
 namespace {
@@ -248,26 +249,33 @@ void Ausgang(QPainter &p)
 
 } // namespace
 
-QImage Textur()
+namespace {
+
+QImage TexturZeichnen()
 {
-    const QSize groesse = TexturGroesse;
+    constexpr int breite = TexturGroesse.width(), hoehe = TexturGroesse.height();
     const int grund = 214;
-    QImage bild(groesse, QImage::Format_RGB32);
+    QImage bild(TexturGroesse, QImage::Format_RGB32);
+    // Grey noise, a row of random numbers at a time; bounded(7) scales each
+    // number the same way, so the pixels are those of one number per pixel.
     QRandomGenerator zufall(1977);
-    for (int y = 0; y < groesse.height(); ++y) {
-        for (int x = 0; x < groesse.width(); ++x) {
-            const int g = grund + int(zufall.bounded(7)) - 3;
-            bild.setPixel(x, y, qRgb(g, g, g));
+    std::vector<quint32> zahlen(breite);
+    for (int y = 0; y < hoehe; ++y) {
+        zufall.fillRange(zahlen.data(), zahlen.size());
+        auto *zeile = reinterpret_cast<QRgb *>(bild.scanLine(y));
+        for (int x = 0; x < breite; ++x) {
+            const int g = grund + int((quint64(zahlen[x]) * 7) >> 32) - 3;
+            zeile[x] = qRgb(g, g, g);
         }
     }
     // Studs in staggered rows; the pitches divide the tile so that it repeats
     // without a seam.
-    const auto setze = [&bild, groesse](int x, int y, int grau) {
-        bild.setPixel((x + groesse.width()) % groesse.width(),
-                      (y + groesse.height()) % groesse.height(), qRgb(grau, grau, grau));
+    const auto setze = [&bild](int x, int y, int grau) {
+        reinterpret_cast<QRgb *>(bild.scanLine((y + hoehe) % hoehe))[(x + breite) % breite] =
+            qRgb(grau, grau, grau);
     };
-    for (int reihe = 0; reihe < groesse.height() / 5; ++reihe) {
-        for (int spalte = 0; spalte < groesse.width() / 10; ++spalte) {
+    for (int reihe = 0; reihe < hoehe / 5; ++reihe) {
+        for (int spalte = 0; spalte < breite / 10; ++spalte) {
             const int x = 10 * spalte + 5 * (reihe % 2), y = 5 * reihe;
             setze(x, y, 244);
             setze(x + 1, y, 236);
@@ -279,6 +287,15 @@ QImage Textur()
         }
     }
     return bild;
+}
+
+} // namespace
+
+// Drawn once per process; every window shares the one image.
+QImage Textur()
+{
+    static const QImage textur = TexturZeichnen();
+    return textur;
 }
 
 QImage Hauptbild()

@@ -25,7 +25,8 @@ QImage KugelRunter();
 // dark-green frame that holds the text block and the OK button.
 QImage Infobild();
 
-// A light-grey studded tile, seamless when repeated.
+// A light-grey studded tile, seamless when repeated; drawn once per process
+// and shared by every window that shows it.
 QImage Textur();
 
 // Toolbar image 1..6: blank pages, written pages, note pad, bar chart, help

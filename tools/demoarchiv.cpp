@@ -1,5 +1,7 @@
 // Writes a demo archive: a few hundred made-up draws, the same on every run.
-// Usage: demoarchiv <folder>. An existing ziehbuch.dat or ziehbuch.ini is kept.
+// Usage: demoarchiv <folder> [count]. With a count, that many draws (at most
+// 32767), one every other day from 1980 on. An existing ziehbuch.dat or
+// ziehbuch.ini is kept.
 
 #include "Datum.h"
 #include "Modul1.h"
@@ -35,13 +37,46 @@ Ziehungssatz ziehung(const QDate &tag, int runde, bool mitJoker, std::mt19937 &z
     return Ziehungssatz(text);
 }
 
+// The demo draws: twice a week from 2023 to 2025, the Joker from July 2023.
+void Demoziehungen(Modul1 &modul)
+{
+    std::mt19937 zufall(20230101);
+    const QDate ersterJokertag(2023, 7, 2);
+    QDate tag(2023, 1, 1);
+    int runde = 0;
+    int jahr = 0;
+    while (tag <= QDate(2025, 12, 31)) {
+        runde = tag.year() == jahr ? runde + 1 : 1;
+        jahr = tag.year();
+        modul.Ziehungen.append(ziehung(tag, runde, tag >= ersterJokertag, zufall));
+        tag = Datum::NaechsterZiehungstag(tag);
+    }
+}
+
+// `anzahl` draws, one every other day, so that even the fullest archive keeps
+// to the years and rounds the draw file can store.
+void Ziehungen(Modul1 &modul, int anzahl)
+{
+    std::mt19937 zufall(19800101);
+    QDate tag(1980, 1, 1);
+    int runde = 0;
+    int jahr = 0;
+    for (int i = 0; i < anzahl; ++i, tag = tag.addDays(2)) {
+        runde = tag.year() == jahr ? runde + 1 : 1;
+        jahr = tag.year();
+        modul.Ziehungen.append(ziehung(tag, runde, true, zufall));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: demoarchiv <folder>\n");
+    bool zahl = argc == 2;
+    const int anzahl = argc == 3 ? QByteArray(argv[2]).toInt(&zahl) : 0;
+    if (argc < 2 || argc > 3 || !zahl || anzahl < 0 || anzahl > Modul1::MaxZiehungen) {
+        std::fprintf(stderr, "usage: demoarchiv <folder> [count 0..32767]\n");
         return 2;
     }
     Modul1 modul;
@@ -49,17 +84,10 @@ int main(int argc, char **argv)
     QDir().mkpath(modul.ProgrammPfad);
 
     if (!QFile::exists(modul.DrawFilePath())) {
-        std::mt19937 zufall(20230101);
-        const QDate ersterJokertag(2023, 7, 2);
-        QDate tag(2023, 1, 1);
-        int runde = 0;
-        int jahr = 0;
-        while (tag <= QDate(2025, 12, 31)) {
-            runde = tag.year() == jahr ? runde + 1 : 1;
-            jahr = tag.year();
-            modul.Ziehungen.append(ziehung(tag, runde, tag >= ersterJokertag, zufall));
-            tag = Datum::NaechsterZiehungstag(tag);
-        }
+        if (argc == 3)
+            Ziehungen(modul, anzahl);
+        else
+            Demoziehungen(modul);
         const auto ergebnis = modul.ZiehungenSchreiben();
         if (!ergebnis.ok) {
             std::fprintf(stderr, "%s\n", qPrintable(ergebnis.grund));
