@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QToolTip>
 
 QFont SansSerif(bool fett)
 {
@@ -19,5 +20,11 @@ void SchriftenEinrichten()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
                                 QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()});
+    // The program's windows take SansSerif; the system's boxes, menus and
+    // tooltips keep the system's font.
+    const QFont system = QApplication::font();
     QApplication::setFont(SansSerif());
+    for (const char *klasse : {"QMessageBox", "QInputDialog", "QMenu"})
+        QApplication::setFont(system, klasse);
+    QToolTip::setFont(system);
 }

@@ -6,5 +6,5 @@
 QFont SansSerif(bool fett = false);
 
 // Maps the font names of older installations to fonts this system has and
-// makes SansSerif the default font of every window; once, at start-up.
+// makes SansSerif the default font of every window of the program; once, at start-up.
 void SchriftenEinrichten();

@@ -1,10 +1,12 @@
 #include "QtPrompts.h"
+#include "Fenster.h"
 #include "Testhilfe.h"
 #include "Uebersetzung.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -35,6 +37,9 @@ TEST(QtPrompts, BoxesHaveGermanButtonsPlainLinesAndGiveTheAnswerChosen)
     EXPECT_EQ(Beschriftungen(ok->buttons()), L("OK"));
     EXPECT_EQ(ok->text(), S("Erste Zeile\nZweite Zeile"));
     EXPECT_EQ(ok->textFormat(), Qt::PlainText);
+    // The system's boxes keep the system's font, not the program's windows' one.
+    ok->show();
+    EXPECT_NE(ok->findChild<QLabel *>()->font().family(), SansSerif().family());
     for (const auto antwort : {Prompts::Antwort::Ja, Prompts::Antwort::Nein}) {
         const auto box = QtPrompts::Meldung(nullptr, S("Löschen?"), Prompts::Knoepfe::JaNein,
                                             Prompts::Symbol::Frage, S("Tip löschen"));
@@ -59,6 +64,7 @@ TEST(QtPrompts, InputBoxHasGermanButtonsAndGivesTypedTextOrEmptyOnCancel)
     EXPECT_EQ(Beschriftungen(dialog->findChild<QDialogButtonBox *>()->buttons()),
               L("Abbrechen|OK"));
     EXPECT_EQ(dialog->labelText(), S("Zahlen\nund Name:"));
+    EXPECT_NE(dialog->findChild<QLabel *>()->font().family(), SansSerif().family());
     QtPrompts prompts;
     SobaldOffen([](QWidget &offen) {
         dynamic_cast<QInputDialog &>(offen).setTextValue(S("02,06 Mein Tip"));
