@@ -95,14 +95,6 @@ TEST(Balkengrafik, HeadsLabelsAndBarsSitInTheirRows)
     }
 }
 
-TEST(Balkengrafik, CountsTakeTheZusatzzahlWhenTickedAndOnlyNumbersOneTo45)
-{
-    const Modul1 m = Archiv({"01020304050607", "00010203040550"});
-    const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);
-    EXPECT_TRUE(ohne[7] == 0 && mit[7] == 1 && mit[5] == 2 && mit[6] == 1);
-    EXPECT_NEAR(VerhDurchschnittWerte(m, true)[7], 1 - 14.0 / 45, 1e-6);
-}
-
 // Smallest first, ties lower number first; under the bars a grid line every 10 up to the first
 // multiple of 10 above the largest count.
 TEST(Balkengrafik, CountChartSortedByValueOverAGridOfTens)
@@ -147,7 +139,7 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
 }
 
 // Numbers repeat: each gap comes from the newest draw that holds the number.
-TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)
+TEST(Balkengrafik, GapsCountDrawsSinceLastDrawnAndCountsTakeTheZusatzzahlWhenTicked)
 {
     const Modul1 m = Archiv({"01020304054507", "01021011121314", "01202122232426"});
     RecordingSurface s = Flaeche();
@@ -162,6 +154,10 @@ TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)
     EXPECT_EQ(luecken, L("0|0|1|1|2|2|3|3"));
     const Zahlenwerte mitZZ = ZuletztGezogenWerte(m, true);
     EXPECT_TRUE(mitZZ[26] == 0 && mitZZ[14] == 1 && mitZZ[7] == 2 && mitZZ[1] == 0);
+    // Counts with the Zusatzzahl when ticked.
+    const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);
+    EXPECT_TRUE(ohne[7] == 0 && mit[7] == 1 && mit[1] == 3 && mit[26] == 1);
+    EXPECT_NEAR(VerhDurchschnittWerte(m, true)[7], 1 - 21.0 / 45, 1e-6);
 }
 
 // Every chart shows "bitte warten ..." and repaints before computing, then clears once; an

@@ -5,12 +5,6 @@ using namespace statistik_test;
 
 namespace {
 
-// The count shown in row r, column c of the triangle.
-QString Zelle(const QStringList &zeilen, int r, int c)
-{
-    return zeilen.value(r + 1).mid(3 * c, 3);
-}
-
 QString Zeile(int zahl, const QString &zellen)
 {
     const QString nr = S("%1").arg(zahl, 2, 10, QLatin1Char('0'));
@@ -34,7 +28,7 @@ TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
         EXPECT_EQ(zeilen[2], Zeile(1, {}));
         for (int r = 2; r <= 45; ++r)
             for (int c = 1; c < r; ++c)
-                EXPECT_EQ(Zelle(zeilen, r, c),
+                EXPECT_EQ(zeilen.value(r + 1).mid(3 * c, 3), // row r, column c
                           QLatin1String(gezogen.contains(r) && gezogen.contains(c) ? "  1" : "  0"))
                     << "row " << r << " column " << c << " ZZ " << zz;
     }
