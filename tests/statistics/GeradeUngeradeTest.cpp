@@ -35,9 +35,8 @@ TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
         EXPECT_EQ(Texte(s).join(QLatin1Char('|')),
                   texte + S("|Gesamt: ") + QLatin1String(f.gesamt));
 
-        // Rows 2.5 text heights apart from 50 twips down: labels from 50 twips, counts and
-        // "Wert" ending at the column, bars from 1.2 columns, the largest class's ending 300
-        // twips before the edge; the grey axis beside them, the totals line below.
+        // The grey axis, the heads, a row per class 2.5 text heights apart, the totals line; the
+        // largest class's bar ends 300 twips before the edge.
         const double spalte = s.TextWidth(S("9G 9U 999999")), x0 = 1.2 * spalte;
         const double zeile = 2.5 * s.TextHeight(S("0")), h = zeile / 2;
         const int groesste = *std::max_element(f.klassen, f.klassen + n + 1) - '0';
