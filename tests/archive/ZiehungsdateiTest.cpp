@@ -26,8 +26,9 @@ TEST(Ziehungszeile, RecordTranslatesToItsLineAndBackOrIsRefused)
     for (const auto &[satz, zeile] : faelle) {
         const auto geschrieben = Ziehungsdatei::ZeileSchreiben(Ziehungssatz(S(satz)));
         EXPECT_EQ(geschrieben ? geschrieben->toHex() : QByteArray(), QByteArray(zeile)) << satz;
-        if (geschrieben)
+        if (geschrieben) {
             EXPECT_EQ(Ziehungsdatei::ZeileLesen(*geschrieben)->text(), S(satz));
+        }
     }
 }
 
