@@ -50,22 +50,6 @@ void ErwarteGitter(const RecordingSurface &s, double schritt, int anzahl, int da
 
 } // namespace
 
-TEST(Balkengrafik, CountChartGridAndRows)
-{
-    for (int groesste : {57, 60}) {
-        SCOPED_TRACE(groesste);
-        Modul1 m;
-        Dazu(m, "01020304050607", groesste);
-        RecordingSurface s = Flaeche();
-        AnzahlGezogenGrafik(m, false, false, s);
-        EXPECT_EQ(s.SeitCls().first().art, Art::Line); // the grid lies under the bars
-        ErwarteGitter(s, 10 * (Breite - 3 * Spalte(s)) / groesste, groesste == 57 ? 7 : 8);
-        const QList<Reihe> reihen = Reihen(s);
-        EXPECT_EQ(reihen[0].zahl.text + reihen[0].wert.text, S("1%1x").arg(groesste));
-        EXPECT_EQ(reihen[44].zahl.text + reihen[44].wert.text, S("450x"));
-    }
-}
-
 // Row i's labels end at one and two columns with their tops at i × 6855 / 47; its bar starts
 // at 2.2 columns a quarter row lower, half a row high, under a grey shadow 25 higher and 25
 // shorter (1 for a gap of 0). The heads end at the same columns at the top.
@@ -111,30 +95,26 @@ TEST(Balkengrafik, HeadsLabelsAndBarsSitInTheirRows)
     }
 }
 
-TEST(Balkengrafik, CountsTakeTheZusatzzahlWhenTickedAndOnlyNumbersOneTo45)
-{
-    const Modul1 m = Archiv({"01020304050607", "00010203040550"});
-    const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);
-    EXPECT_TRUE(ohne[7] == 0 && mit[7] == 1 && mit[5] == 2 && mit[6] == 1);
-    EXPECT_NEAR(VerhDurchschnittWerte(m, true)[7], 1 - 14.0 / 45, 1e-6);
-}
-
-TEST(Balkengrafik, SortedByValueSmallestFirstTiesLowerNumberFirst)
+// Smallest first, ties lower number first; under the bars a grid line every 10 up to the first
+// multiple of 10 above the largest count.
+TEST(Balkengrafik, CountChartSortedByValueOverAGridOfTens)
 {
     Modul1 m;
-    Dazu(m, "17032021222324", 40);
+    Dazu(m, "17032021222324", 58);
     Dazu(m, "20212223020124", 2);
     RecordingSurface s = Flaeche();
     AnzahlGezogenGrafik(m, false, true, s);
+    EXPECT_EQ(s.SeitCls().first().art, Art::Line);
+    ErwarteGitter(s, (Breite - 3 * Spalte(s)) / 6, 8);
     QStringList erwartet;
     for (int n = 4; n <= 45; ++n)
         if (n != 17 && (n < 20 || n > 23))
             erwartet << QString::number(n) << S("0x");
-    erwartet << L("1|2x|2|2x|3|40x|17|40x|20|42x|21|42x|22|42x|23|42x");
+    erwartet << L("1|2x|2|2x|3|58x|17|58x|20|60x|21|60x|22|60x|23|60x");
     EXPECT_EQ(Texte(s).mid(2), erwartet);
 }
 
-TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwardsAndSurvivesAllZero)
+TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwards)
 {
     Abweichungen werte{};
     werte[5] = -7.3;
@@ -156,63 +136,51 @@ TEST(Balkengrafik, DeviationScaleRoundsExtremesOutwardsAndSurvivesAllZero)
     EXPECT_NEAR(reihen[4].balken.x, x0, Genau);
     EXPECT_NEAR(reihen[4].balken.dx, -7.3 * faktorX, Genau);
     EXPECT_NEAR(reihen[8].balken.dx, 6.5 * faktorX, Genau);
-
-    // All zero: empty bars, one grid line at the origin and the zero line on it.
-    RecordingSurface null = Flaeche();
-    VerhDurchschnittZeichnen(Abweichungen{}, false, null);
-    for (const Reihe &r : Reihen(null))
-        EXPECT_TRUE(r.wert.text == S("0,0") && r.balken.dx == 0);
-    ErwarteGitter(null, 0, 1, 1);
-    EXPECT_NEAR(null.Nur(Art::Line).last().x, 2.2 * spalte, Genau);
 }
 
 // Numbers repeat: each gap comes from the newest draw that holds the number.
-TEST(Balkengrafik, GapChartCountsDrawsSinceTheNumberWasLastDrawn)
+TEST(Balkengrafik, GapsCountDrawsSinceLastDrawnAndCountsTakeTheZusatzzahlWhenTicked)
 {
     const Modul1 m = Archiv({"01020304054507", "01021011121314", "01202122232426"});
     RecordingSurface s = Flaeche();
     ZuletztGezogenGrafik(m, false, false, s);
-    const double faktorX = (Breite - 3 * Spalte(s)) / 3;
-    ErwarteGitter(s, 5 * faktorX, 2);
+    ErwarteGitter(s, 5 * (Breite - 3 * Spalte(s)) / 3, 2);
 
     // 45 only in the oldest draw; 7, 14 and 26 only as a Zusatzzahl; 44 never drawn.
     const QList<Reihe> reihen = Reihen(s);
-    for (const auto &[zahl, luecke] : {std::pair{1, "0"},
-                                       {20, "0"},
-                                       {2, "1"},
-                                       {10, "1"},
-                                       {45, "2"},
-                                       {3, "2"},
-                                       {26, "3"},
-                                       {44, "3"}})
-        EXPECT_EQ(reihen[zahl - 1].wert.text, QLatin1String(luecke)) << zahl;
-    EXPECT_NEAR(reihen[2].schatten.dx, 2 * faktorX - 25, Genau);
+    QStringList luecken;
+    for (int zahl : {1, 20, 2, 10, 45, 3, 26, 44})
+        luecken << reihen[zahl - 1].wert.text;
+    EXPECT_EQ(luecken, L("0|0|1|1|2|2|3|3"));
     const Zahlenwerte mitZZ = ZuletztGezogenWerte(m, true);
     EXPECT_TRUE(mitZZ[26] == 0 && mitZZ[14] == 1 && mitZZ[7] == 2 && mitZZ[1] == 0);
+    // Counts with the Zusatzzahl when ticked.
+    const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);
+    EXPECT_TRUE(ohne[7] == 0 && mit[7] == 1 && mit[1] == 3 && mit[26] == 1);
+    EXPECT_NEAR(VerhDurchschnittWerte(m, true)[7], 1 - 21.0 / 45, 1e-6);
 }
 
 // Every chart shows "bitte warten ..." and repaints before computing, then clears once; an
 // empty archive divides by no zero.
 TEST(Diagramm, EveryChartStartsWithWaitTextThenClears)
 {
-    for (const Modul1 &a : {Archiv({"01020304050607", "01020304050607123456"}), Modul1()}) {
-        const std::function<void(Surface &)> grafiken[] = {
-            [&](Surface &s) { AnzahlGezogenGrafik(a, true, false, s); },
-            [&](Surface &s) { VerhDurchschnittGrafik(a, true, true, s); },
-            [&](Surface &s) { ZuletztGezogenGrafik(a, true, false, s); },
-            [&](Surface &s) { GeradeUngeradeGrafik(a, true, s); },
-            [&](Surface &s) { JokerGeradeUngeradeGrafik(a, s); },
-            [&](Surface &s) { JokerGrafik(a, s); }};
-        for (const auto &grafik : grafiken) {
-            RecordingSurface s = Flaeche();
-            grafik(s);
-            ASSERT_GE(s.aufrufe.size(), 4);
-            EXPECT_EQ(s.aufrufe[0].text + S(" %1").arg(s.aufrufe[0].x + s.aufrufe[0].y),
-                      S("bitte warten ... 0"));
-            EXPECT_TRUE(s.aufrufe[1].art == Art::Refresh && s.aufrufe[2].art == Art::Cls);
-            EXPECT_EQ(s.Nur(Art::Cls).size(), 1);
-            for (const Aufruf &x : s.aufrufe)
-                EXPECT_TRUE(std::isfinite(x.x + x.y + x.dx + x.dy));
-        }
+    const Modul1 a;
+    const std::function<void(Surface &)> grafiken[] = {
+        [&](Surface &s) { AnzahlGezogenGrafik(a, true, false, s); },
+        [&](Surface &s) { VerhDurchschnittGrafik(a, true, true, s); },
+        [&](Surface &s) { ZuletztGezogenGrafik(a, true, false, s); },
+        [&](Surface &s) { GeradeUngeradeGrafik(a, true, s); },
+        [&](Surface &s) { JokerGeradeUngeradeGrafik(a, s); },
+        [&](Surface &s) { JokerGrafik(a, s); }};
+    for (const auto &grafik : grafiken) {
+        RecordingSurface s = Flaeche();
+        grafik(s);
+        ASSERT_GE(s.aufrufe.size(), 4);
+        EXPECT_EQ(s.aufrufe[0].text + S(" %1").arg(s.aufrufe[0].x + s.aufrufe[0].y),
+                  S("bitte warten ... 0"));
+        EXPECT_TRUE(s.aufrufe[1].art == Art::Refresh && s.aufrufe[2].art == Art::Cls);
+        EXPECT_EQ(s.Nur(Art::Cls).size(), 1);
+        for (const Aufruf &x : s.aufrufe)
+            EXPECT_TRUE(std::isfinite(x.x + x.y + x.dx + x.dy));
     }
 }

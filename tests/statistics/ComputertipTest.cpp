@@ -19,14 +19,9 @@ QString Text(const char *tips)
 
 } // namespace
 
-// Seven draws: 12 never drawn; 1 to 5 twice, the last time in the newest draw. N = 7,
-// expected count 49/45. Keys: 12 808.12; 6, 7 608.0n; the second draw 508.nn, down to the
-// sixth 108.nn; 44, 45 8.nn; 1 to 5 (score -0.91) -91.0n. Without the Zusatzzahl 7, 15,
-// 22, 29, 36 and 43 join 12 as never drawn, and 5 counts only in the first draw.
-// 32767 equal draws: scores of about -27670 and +37864, far beyond 16 bits once multiplied
-// by 100, and N × 7 beyond 16 bits too. Where 99 and 46 are no numbers, 1 to 5 score
-// -0.84, every other number 1 + 7/45. The lucky tips come from a separate implementation of
-// the Mersenne Twister; seed 4 draws 44 twice and must draw again.
+// Seven draws: 12 never drawn, 1 to 5 twice and in the newest draw (score -0.91); without the
+// Zusatzzahl 7, 15, 22, 29, 36 and 43 join 12 as never drawn. 32767 draws: scores and N × 7
+// beyond 16 bits. 99 and 46 are no numbers. Seed 4 draws 44 twice for the lucky tip.
 TEST(Computertip, RanksByKeyWithAndWithoutZusatzzahl)
 {
     const Modul1 sieben =
@@ -64,9 +59,7 @@ TEST(Computertip, KeyTruncatesScoreToHundredthsAndAddsTheNumber)
         double punktzahl;
         int zahl;
         double schluessel;
-    } faelle[] = {{2.345, 5, 234.05},   {2.341, 9, 234.09},          {-2.345, 5, -234.05},
-                  {-2.341, 9, -234.09}, {-0.004, 7, -0.07},          {0.004, 7, 0.07},
-                  {0.0, 45, 0.45},      {37864.0889, 12, 3786408.12}};
+    } faelle[] = {{2.345, 5, 234.05}, {-2.345, 5, -234.05}, {-0.004, 7, -0.07}, {0.0, 45, 0.45}};
     for (const auto &f : faelle)
         EXPECT_DOUBLE_EQ(Sortierschluessel(f.punktzahl, f.zahl), f.schluessel) << f.punktzahl;
 }

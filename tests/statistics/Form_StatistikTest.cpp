@@ -118,7 +118,6 @@ TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
     for (const auto &aufruf : fake.viewer.aufrufe)
         themen << aufruf.kontext * aufruf.befehl; // help command 1: show the topic
     EXPECT_EQ(themen, (QList<qint32>{150, 205, 155, 160, 165, 170, 175, 180, 185, 190, 195, 200}));
-    EXPECT_EQ(fenster->windowTitle(), Titel);
 
     Waehlen(S("Zahlenstatistik"));
     ZahlEingeben("12");
@@ -171,11 +170,8 @@ TEST_F(StatistikFenster, EachEntryComputesWithItsOptionsAndLeavesTheShownDraw)
         {0, false, false, "", Computertip(m, false, 3723456), {}},
         {1, true, false, "46", {}, {}},
         {1, true, false, "0", {}, {}},
-        {1, true, false, "", {}, {}},
-        {1, true, false, "x", {}, {}},
         {1, true, false, "45", Zahlenstatistik(m, 45, true), {}},
         {1, false, false, "7", Zahlenstatistik(m, 7, false), {}},
-        {1, true, false, "07", Zahlenstatistik(m, 7, true), {}},
         {2, false, false, "", Verteilung(m, false), {}},
         {3, false, false, "", WerMitWemNachZahl(m, false), {}},
         {4, true, false, "", WerMitWemNachWert(m, true), {}},

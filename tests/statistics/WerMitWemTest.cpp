@@ -5,12 +5,6 @@ using namespace statistik_test;
 
 namespace {
 
-// The count shown in row r, column c of the triangle.
-QString Zelle(const QStringList &zeilen, int r, int c)
-{
-    return zeilen.value(r + 1).mid(3 * c, 3);
-}
-
 QString Zeile(int zahl, const QString &zellen)
 {
     const QString nr = S("%1").arg(zahl, 2, 10, QLatin1Char('0'));
@@ -32,31 +26,21 @@ TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
         ASSERT_EQ(zeilen.size(), 49);
         EXPECT_EQ(zeilen.mid(0, 2) + zeilen.mid(47), (QStringList{kopf, linie, linie, kopf}));
         EXPECT_EQ(zeilen[2], Zeile(1, {}));
-        EXPECT_EQ(zeilen[46], Zeile(45, S("  0").repeated(44)));
-        int einsen = 0;
-        for (int r = 2; r <= 45; ++r) {
-            for (int c = 1; c < r; ++c) {
-                const bool paar = gezogen.contains(r) && gezogen.contains(c);
-                EXPECT_EQ(Zelle(zeilen, r, c), QLatin1String(paar ? "  1" : "  0"))
+        for (int r = 2; r <= 45; ++r)
+            for (int c = 1; c < r; ++c)
+                EXPECT_EQ(zeilen.value(r + 1).mid(3 * c, 3), // row r, column c
+                          QLatin1String(gezogen.contains(r) && gezogen.contains(c) ? "  1" : "  0"))
                     << "row " << r << " column " << c << " ZZ " << zz;
-                einsen += paar;
-            }
-        }
-        EXPECT_EQ(einsen, zz ? 21 : 15);
     }
-    const QStringList viele = Zeilen(WerMitWemNachZahl(Archiv({"01020304050607"}, 1234), true));
-    EXPECT_EQ(viele.value(3), Zeile(2, S("~34")));
-    EXPECT_EQ(Zelle(viele, 7, 6) + Zelle(viele, 8, 7), S("~34  0"));
 }
 
 // One draw with and without the Zusatzzahl; two draws sharing ten pairs, so that a group
-// has ten and keeps its final comma; a value no pair has; fields without a number.
+// has ten and keeps its final comma; a value no pair has.
 TEST(WerMitWemNachWert, GroupsByValueTenPairsALine)
 {
     const Modul1 eine = Archiv({"01020304050607"}),
                  zehn = Archiv({"01020304050645", "01020304050744"}),
-                 zwei = Archiv({"01020304050607"}, 2),
-                 keine = Archiv({"01020304059946", "01070809101100", "021213141516  "});
+                 zwei = Archiv({"01020304050607"}, 2);
     const struct {
         const Modul1 &m;
         bool mitZZ;
@@ -69,8 +53,6 @@ TEST(WerMitWemNachWert, GroupsByValueTenPairsALine)
          "  41-43,41-44,41-45,42-43,42-44,42-45,43-44,43-45,44-45|1x (21 Kombinationen)"
          "|  01-02,01-03,01-04,01-05,01-06,01-07,02-03,02-04,02-05,02-06,"
          "|  02-07,03-04,03-05,03-06,03-07,04-05,04-06,04-07,05-06,05-07,|  06-07"},
-        {eine, false, 0, 2,
-         "0x (975 Kombinationen)|  01-07,01-08,01-09,01-10,01-11,01-12,01-13,01-14,01-15,01-16,"},
         {eine, false, 98, -1,
          "  42-44,42-45,43-44,43-45,44-45|1x (15 Kombinationen)"
          "|  01-02,01-03,01-04,01-05,01-06,02-03,02-04,02-05,02-06,03-04,"
@@ -80,17 +62,9 @@ TEST(WerMitWemNachWert, GroupsByValueTenPairsALine)
          "|  01-06,01-07,02-06,02-07,03-06,03-07,04-06,04-07,05-06,05-07,|2x (10 Kombinationen)"
          "|  01-02,01-03,01-04,01-05,02-03,02-04,02-05,03-04,03-05,04-05,"},
         {zwei, false, 99, 2, "1x (0 Kombinationen)|2x (15 Kombinationen)"},
-        {keine, true, 0, 1, "0x (950 Kombinationen)"},
-        {keine, true, 96, 2,
-         "1x (40 Kombinationen)|  01-02,01-03,01-04,01-05,01-07,01-08,01-09,01-10,01-11,02-03,"},
     };
-    for (const auto &f : faelle) {
-        const QStringList zeilen = Zeilen(WerMitWemNachWert(f.m, f.mitZZ));
-        EXPECT_EQ(zeilen.mid(f.ab, f.anzahl).join(QLatin1Char('|')), QLatin1String(f.zeilen))
-            << f.zeilen;
-        for (int i = 1; i <= 95; ++i) // full lines of the group 0x in every case
-            EXPECT_TRUE(zeilen[i].size() == 62 && zeilen[i].endsWith(QLatin1Char(','))) << i;
-    }
-    const QStringList dreieck = Zeilen(WerMitWemNachZahl(keine, true));
-    EXPECT_EQ(Zelle(dreieck, 45, 1) + Zelle(dreieck, 11, 1), S("  0  1"));
+    for (const auto &f : faelle)
+        EXPECT_EQ(
+            Zeilen(WerMitWemNachWert(f.m, f.mitZZ)).mid(f.ab, f.anzahl).join(QLatin1Char('|')),
+            QLatin1String(f.zeilen));
 }
