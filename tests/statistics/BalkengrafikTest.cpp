@@ -154,6 +154,11 @@ TEST(Balkengrafik, GapsCountDrawsSinceLastDrawnAndCountsTakeTheZusatzzahlWhenTic
     EXPECT_EQ(luecken, L("0|0|1|1|2|2|3|3"));
     const Zahlenwerte mitZZ = ZuletztGezogenWerte(m, true);
     EXPECT_TRUE(mitZZ[26] == 0 && mitZZ[14] == 1 && mitZZ[7] == 2 && mitZZ[1] == 0);
+    // The scan goes on until the last number is found, however old its draw.
+    const Modul1 alle = Archiv({"45010203040506", "01020304050607", "08091011121314",
+                                "15161718192021", "22232425262728", "29303132333435",
+                                "36373839404142", "43440102030405"});
+    EXPECT_EQ(ZuletztGezogenWerte(alle, true)[45], 7);
     // Counts with the Zusatzzahl when ticked.
     const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);
     EXPECT_TRUE(ohne[7] == 0 && mit[7] == 1 && mit[1] == 3 && mit[26] == 1);
