@@ -102,9 +102,7 @@ TEST(Tipcheck, NameIsCutAsRemovingACharacterAtATimeCutsIt)
     QFont schrift(S("Liberation Sans"));
     schrift.setPointSizeF(8.25);
     const QFontMetricsF masse(schrift);
-    const Tipcheck::Textbreite breite = [&](const QString &t) {
-        return masse.horizontalAdvance(t);
-    };
+    const auto breite = [&](const QString &t) { return masse.horizontalAdvance(t); };
     const QStringList zeichen = L("W|M|m|w|i|I|l|1|.|,|j| |ä|ö|ü|Ä|Ö|Ü|ß|€|𝄞");
     std::mt19937 zufall(13);
     for (int n = 0; n < 100; ++n) {
