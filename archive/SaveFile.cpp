@@ -4,15 +4,22 @@
 
 Schreibergebnis SaveFileAtomically(const QString &pfad, const QByteArray &inhalt)
 {
+    // Unbuffered, so that every write reaches the system here, where it is checked:
+    // QSaveFile::commit() has been seen to succeed after a short write.
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Schreibergebnis::Fehler(datei.errorString());
-    // QSaveFile::commit() has been seen to succeed after a short write, so
-    // every step is checked before the rename.
-    if (datei.write(inhalt) != inhalt.size() || !datei.flush()) {
-        const QString grund = datei.errorString();
-        datei.cancelWriting();
-        return Schreibergebnis::Fehler(grund);
+    // A write cut short, as on a nearly full disk, gives no reason; writing the
+    // rest again makes the system refuse it and name its reason.
+    for (qint64 geschrieben = 0; geschrieben < inhalt.size();) {
+        const qint64 stueck =
+            datei.write(inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
+        if (stueck <= 0) {
+            const QString grund = datei.errorString();
+            datei.cancelWriting();
+            return Schreibergebnis::Fehler(grund);
+        }
+        geschrieben += stueck;
     }
     if (!datei.commit())
         return Schreibergebnis::Fehler(datei.errorString());

@@ -1,4 +1,5 @@
-// The tip check of the main window's display against 1000 tip lines.
+// The tip check of the main window's display against 1000 tip lines, and the
+// fitting of one long tip name.
 #include "Tipcheck.h"
 
 #include <QFont>
@@ -33,15 +34,21 @@ QStringList Tipzeilen(int gewinner)
     return zeilen;
 }
 
+// The main window's measure: its font's family at start-up, 8.25 points.
+double Breite(const QString &text)
+{
+    static const QFontMetricsF masse = [] {
+        QFont schrift(QStringLiteral("Liberation Sans"));
+        schrift.setPointSizeF(8.25);
+        return QFontMetricsF(schrift);
+    }();
+    return masse.horizontalAdvance(text);
+}
+
 void TipsPruefen(benchmark::State &state)
 {
     const QStringList zeilen = Tipzeilen(int(state.range(0)));
-    QFont schrift(QStringLiteral("MS Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    const QFontMetricsF masse(schrift);
-    const Tipcheck::Textbreite breite = [&](const QString &t) {
-        return masse.horizontalAdvance(t);
-    };
+    const Tipcheck::Textbreite breite = Breite;
     for (auto _ : state) {
         auto ergebnis = Tipcheck::TipsPruefen(Ziehung, zeilen, 0.8 * 153, breite);
         benchmark::DoNotOptimize(ergebnis);
@@ -50,6 +57,19 @@ void TipsPruefen(benchmark::State &state)
 }
 // No winner, one in ten, every line.
 BENCHMARK(TipsPruefen)->Arg(0)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond);
+
+// A winning tip whose name has the given number of characters, up to what the input box takes.
+void NamePassen(benchmark::State &state)
+{
+    QString name = QStringLiteral("Z: ");
+    while (name.size() < state.range(0))
+        name += QStringLiteral("Wilhelmine Müller-Lüdenscheidt ");
+    name.truncate(qsizetype(state.range(0)));
+    const Tipcheck::Textbreite breite = Breite;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Tipcheck::NamePassen(name, 0.8 * 153, breite));
+}
+BENCHMARK(NamePassen)->Arg(200)->Arg(3000)->Arg(32767)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

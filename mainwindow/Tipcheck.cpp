@@ -57,14 +57,36 @@ Ergebnis KeinGewinn()
 
 QString NamePassen(const QString &name, double grenze, const Textbreite &breite)
 {
-    QString t = name;
-    if (breite(t) <= grenze)
-        return t;
-    const QString punkte = QStringLiteral("...");
-    while (!t.isEmpty() && breite(t + punkte) >= grenze) {
-        t.chop(t.size() >= 2 && t.back().isLowSurrogate() ? 2 : 1);
+    // The lengths the name passes through as its last character goes, a
+    // surrogate pair at once: longest first, the empty text last.
+    QList<qsizetype> laengen{name.size()};
+    for (qsizetype k = name.size(); k > 0;) {
+        k -= k >= 2 && name.at(k - 1).isLowSurrogate() ? 2 : 1;
+        laengen << k;
     }
-    return t + punkte;
+    const qsizetype letzte = laengen.size() - 1;
+    const auto anfang = [&](qsizetype i) { return name.left(laengen.at(letzte - i)); };
+    const QString punkte = QStringLiteral("...");
+    const auto zuBreit = [&](qsizetype i) { return breite(anfang(i) + punkte) >= grenze; };
+
+    // A text is never narrower than its beginning, so the longest beginning
+    // that fits with "..." is found from short ones: doubling the length,
+    // then halving the step. A long name is measured in short pieces only.
+    qsizetype unten = 0;
+    qsizetype oben = qMin<qsizetype>(1, letzte);
+    while (!zuBreit(oben)) {
+        if (oben == letzte)
+            return name; // below the limit even with "..."
+        unten = oben;
+        oben = qMin(2 * oben, letzte);
+    }
+    if (breite(anfang(oben)) <= grenze && breite(name) <= grenze)
+        return name;
+    while (oben - unten > 1) {
+        const qsizetype mitte = unten + (oben - unten) / 2;
+        (zuBreit(mitte) ? oben : unten) = mitte;
+    }
+    return anfang(unten) + punkte;
 }
 
 QString JokerGewinn(int jTreffer)

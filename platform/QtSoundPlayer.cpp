@@ -82,6 +82,9 @@ struct QtSoundPlayer::Klang {
         puffer.setData(daten);
         puffer.open(QIODevice::ReadOnly);
     }
+    // Qt 6.4's PulseAudio output, deleted while running, may still handle a
+    // queued feed for its closed stream and abort; a stopped one ignores it.
+    ~Klang() { ausgabe.stop(); }
 
     QByteArray daten;
     QBuffer puffer;

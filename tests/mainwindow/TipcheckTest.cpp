@@ -1,6 +1,9 @@
 #include "Tipcheck.h"
 #include "Testhilfe.h"
 
+#include <QFontMetricsF>
+#include <random>
+
 namespace {
 
 // Numbers 03 11 17 26 33 41, Zusatzzahl 07, Joker 123456.
@@ -81,6 +84,36 @@ TEST(Tipcheck, NameIsCutBelowTheLimitOrKeptWholeWhenItFits)
     for (const auto &fall : faelle)
         EXPECT_EQ(Tipcheck::NamePassen(S(fall.name), fall.grenze, Breite), S(fall.erwartet))
             << fall.name << " " << fall.grenze;
+}
+
+// What the fitting must give: the last character removed while the name and "..." do not
+// stay below the limit.
+QString ZeichenweisePassen(QString t, double grenze, const Tipcheck::Textbreite &breite)
+{
+    if (breite(t) <= grenze)
+        return t;
+    while (!t.isEmpty() && breite(t + S("...")) >= grenze)
+        t.chop(t.size() >= 2 && t.back().isLowSurrogate() ? 2 : 1);
+    return t + S("...");
+}
+
+TEST(Tipcheck, NameIsCutAsRemovingACharacterAtATimeCutsIt)
+{
+    QFont schrift(S("Liberation Sans"));
+    schrift.setPointSizeF(8.25);
+    const QFontMetricsF masse(schrift);
+    const auto breite = [&](const QString &t) { return masse.horizontalAdvance(t); };
+    const QStringList zeichen = L("W|M|m|w|i|I|l|1|.|,|j| |ä|ö|ü|Ä|Ö|Ü|ß|€|𝄞");
+    std::mt19937 zufall(13);
+    for (int n = 0; n < 100; ++n) {
+        QString name = S(n % 2 ? "Z: " : "J: ");
+        for (auto k = zufall() % 201; k > 0; --k)
+            name += zeichen.at(zufall() % zeichen.size());
+        for (const double grenze : {20.0, 122.4, 500.0})
+            EXPECT_EQ(Tipcheck::NamePassen(name, grenze, breite),
+                      ZeichenweisePassen(name, grenze, breite))
+                << grenze;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "Testhilfe.h"
 
 #include <QElapsedTimer>
+#include <QTest>
 #include <QtEndian>
 
 namespace {
@@ -46,6 +47,19 @@ TEST(QtSoundPlayer, NeverHangsOnMissingBrokenOrShortSound)
             player.Play(ordner.Datei(S(name)), flag);
     // Only a guard against hanging: each wait gives up 1.1 s after its start.
     EXPECT_LT(uhr.elapsed(), 10000);
+}
+
+// Key repeat on a winning draw starts its sound anew every 15 to 25 ms, the pace at which
+// deleting a running PulseAudio output used to abort.
+TEST(QtSoundPlayer, SurvivesHundredsOfQuickRestarts)
+{
+    TempFolder ordner;
+    ordner.Schreiben(S("lang.wav"), Welle(2, 44100, 16, 176400));
+    QtSoundPlayer player;
+    for (int i = 0; i < 200; ++i) {
+        player.Play(ordner.Datei(S("lang.wav")), SoundPlayer::Sofort);
+        (void)QTest::qWaitFor([] { return false; }, 15 + i % 11);
+    }
 }
 
 } // namespace
