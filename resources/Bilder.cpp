@@ -1,13 +1,17 @@
 #include "Bilder.h"
 
+#include <QImageReader>
+
 namespace Bilder {
 namespace {
 
-// A picture the build drew, in the format it was drawn in.
+// A picture the build drew, in the format it was drawn in. Naming the format
+// spares loading every image format plug-in to ask it.
 QImage Gespeichert(const QString &name, QImage::Format format = QImage::Format_ARGB32_Premultiplied)
 {
-    return QImage(QStringLiteral(":/bilder/") + name + QStringLiteral(".png"))
-        .convertToFormat(format);
+    QImageReader datei(QStringLiteral(":/bilder/") + name + QStringLiteral(".png"), "png");
+    datei.setAutoDetectImageFormat(false);
+    return datei.read().convertToFormat(format);
 }
 
 } // namespace
