@@ -71,8 +71,6 @@ FormMain::FormMain(Modul1 &m, Plattform &p, QWidget *parent)
     setFont(SansSerif(false));
     setContextMenuPolicy(Qt::PreventContextMenu);
 
-    MenuesAnlegen();
-    Toolbar1Anlegen();
     Picture1Anlegen();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -263,7 +261,6 @@ bool FormMain::Form_Load(const QString &programmOrdner)
         }
     }
 
-    FensterGroesse();
     Picture1->SetFont(QFont(QStringLiteral("Times New Roman"), 24));
     setWindowTitle(QStringLiteral("Ziehbuch"));
     m_m.HilfeDatei = ordner + QStringLiteral("Ziehbuch.hlp");
@@ -271,6 +268,11 @@ bool FormMain::Form_Load(const QString &programmOrdner)
 
     Form_Info info(m_m, m_p, nullptr);
     m_p.fenster.ShowModal(info);
+    // The menus, the toolbar and the window's size are first needed when the
+    // window shows, after the About box; made before it, they only delay it.
+    MenuesAnlegen();
+    Toolbar1Anlegen();
+    FensterGroesse();
     return true;
 }
 

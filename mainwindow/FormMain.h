@@ -75,11 +75,11 @@ private:
     std::array<QString, 3> m_gewinnSpalten;
     qint16 MerkZiehung = 0;
 
-    QMenu *MenDatei;
-    QMenu *MenHilfe;
-    QAction *MenLinie5;
-    QAction *MenHExport;
-    QToolBar *Toolbar1;
+    QMenu *MenDatei = nullptr;
+    QMenu *MenHilfe = nullptr;
+    QAction *MenLinie5 = nullptr;
+    QAction *MenHExport = nullptr;
+    QToolBar *Toolbar1 = nullptr;
     PictureBox *Picture1;
     QLabel *LabelStatus;
     QLabel *LabelNr;

@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QSize>
 
-// The program's stored pictures, drawn on demand. Drawing text needs a
-// QGuiApplication; every picture comes out the same on every call.
+// The program's stored pictures, drawn when the program is built and compiled
+// into it; every picture comes out the same on every call.
 namespace Bilder {
 
 constexpr QSize InfobildGroesse(310, 320);
@@ -25,15 +25,15 @@ QImage KugelRunter();
 // dark-green frame that holds the text block and the OK button.
 QImage Infobild();
 
-// A light-grey studded tile, seamless when repeated; drawn once per process
-// and shared by every window that shows it.
+// A light-grey studded tile, seamless when repeated; shared by every window
+// that shows it.
 QImage Textur();
 
 // Toolbar image 1..6: blank pages, written pages, note pad, bar chart, help
 // book, exit door. Any other number gives a transparent image.
 QImage Werkzeugbild(int nummer);
 
-// The window icon of every window: a black ball with a red 8.
-QImage Fenstersymbol(int seite = 32);
+// The window icon of every window, 32 × 32: a black ball with a red 8.
+QImage Fenstersymbol();
 
 } // namespace Bilder

@@ -1,8 +1,12 @@
 #include "Bilder.h"
 #include "Geometrie.h"
+#include "Testhilfe.h"
+#include "Zeichnung.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -16,6 +20,29 @@ TEST(Bilder, PicturesHaveTheSizesTheirWindowsAreLaidOutFor)
     EXPECT_EQ(QList<QSize>({Bilder::Hauptbild().size(), Bilder::KugelHoch().size(),
                             Bilder::Infobild().size(), Bilder::Werkzeugbild(6).size()}),
               QList<QSize>({{673, 329}, {35, 35}, {310, 320}, {32, 32}}));
+}
+
+TEST(Bilder, CompiledInPicturesAreWhatTheDrawingCodeDrawsInTheSameFormat)
+{
+    const std::map<QString, QImage> geladen{{S("hauptbild"), Bilder::Hauptbild()},
+                                            {S("kugel_hoch"), Bilder::KugelHoch()},
+                                            {S("kugel_runter"), Bilder::KugelRunter()},
+                                            {S("infobild"), Bilder::Infobild()},
+                                            {S("textur"), Bilder::Textur()},
+                                            {S("fenstersymbol"), Bilder::Fenstersymbol()},
+                                            {S("werkzeug1"), Bilder::Werkzeugbild(1)},
+                                            {S("werkzeug2"), Bilder::Werkzeugbild(2)},
+                                            {S("werkzeug3"), Bilder::Werkzeugbild(3)},
+                                            {S("werkzeug4"), Bilder::Werkzeugbild(4)},
+                                            {S("werkzeug5"), Bilder::Werkzeugbild(5)},
+                                            {S("werkzeug6"), Bilder::Werkzeugbild(6)}};
+    const std::vector<Zeichnung::Bild> gezeichnet = Zeichnung::Alle();
+    ASSERT_EQ(gezeichnet.size(), geladen.size());
+    for (const auto &[name, zeichnen] : gezeichnet) {
+        const QImage bild = zeichnen();
+        EXPECT_EQ(geladen.at(name).format(), bild.format()) << qPrintable(name);
+        EXPECT_EQ(geladen.at(name), bild) << qPrintable(name);
+    }
 }
 
 TEST(Hauptbild, GridBoxesHaveRedOutlinesWhereTheDisplayMarksThem)
