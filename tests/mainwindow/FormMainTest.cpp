@@ -197,8 +197,11 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
 {
     Zeigen(Drei);
     form.CommandPrev_Click();
+    // The first window adds a Joker tip that wins on the shown draw, so that each window's closing
+    // redraws with a beep; the statistics window moves the shown draw.
     const auto nichts = [](QDialog &) {};
-    fake.fenster.skripte = {nichts, nichts, nichts, [this](QDialog &) { m.AktZiehung = 1; }};
+    fake.fenster.skripte = {[this](QDialog &) { m.IniZeilen << S("Jokertip=654321J"); }, nichts,
+                            nichts, [this](QDialog &) { m.AktZiehung = 1; }};
     fake.hilfe.HelpCommand = CommonDialog::cdlHelpContext;
     const QToolBar *leiste = Teil<QToolBar>("Toolbar1");
     EXPECT_FALSE(leiste->isMovable() || leiste->isFloatable());
@@ -226,6 +229,7 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     EXPECT_EQ(fake.fenster.geoeffnet,
               L("Form_Info|Form_Eingabe|Form_Eingabe|Form_Tips|Form_Statistik"));
     EXPECT_EQ(m.AktZiehung, 2) << "the statistics window leaves the shown draw";
+    EXPECT_EQ(fake.prompts.beeps, 4) << "a redraw after each window";
     ASSERT_EQ(fake.viewer.aufrufe.size(), 1);
     EXPECT_EQ(fake.viewer.aufrufe[0].befehl, CommonDialog::cdlHelpContents);
 
