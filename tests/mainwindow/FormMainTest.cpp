@@ -186,8 +186,18 @@ TEST_F(Hauptfenster, ButtonsAndKeysStepWhereverTheFocusIsAndBeepAtTheEndsAndF10S
     EXPECT_EQ(gezeigt, L("#3 1|#2 1|#1 1|#1 2|#2 2|#3 2|#2 2|#2 3|#2 4"));
     EXPECT_TRUE(linie->isVisible() && export_->isVisible()) << "after F10";
     EXPECT_EQ(form.menuBar()->activeAction(), nullptr);
+    // The export names its file as it stands on disk, or says why it could not write it.
     export_->trigger();
-    EXPECT_TRUE(ordner.Existiert(S("ziehbuch.txt")));
+    EXPECT_EQ(fake.prompts.boxen.value(0).symbol, Prompts::Symbol::Information);
+    EXPECT_EQ(fake.prompts.boxen.value(0).text,
+              S("Die Daten wurden nach\r\n     %1\r\nexportiert.")
+                  .arg(QDir::toNativeSeparators(ordner.Datei(S("ziehbuch.txt")))));
+    m.ProgrammPfad += S("fehlt/");
+    export_->trigger();
+    EXPECT_EQ(fake.prompts.ablauf.mid(4), L("MsgBox: Export|Beep|MsgBox: Fehler"));
+    const QString kopf = S("Die Datei ZIEHBUCH.TXT konnte nicht geschrieben werden.\r\n"),
+                  text = fake.prompts.boxen.value(1).text;
+    EXPECT_TRUE(text.startsWith(kopf) && text.size() > kopf.size()) << text.toStdString();
 }
 
 // The fixed toolbar's buttons, each with its key, picture and tooltip, run their commands.
