@@ -71,7 +71,7 @@ TEST(FormTips, AnswersGiveTheSentenceOrStoreTheLine)
         const char *antwort, *ergebnis;
     } faelle[] = {
         {false, false, "", ""},
-        {false, false, "02,06,15,17,33,41   Mein  Tip  ", "Zahlentip=02,06,15,17,33,41Mein  Tip"},
+        {false, false, "02,06,15,17,33,45   Mein  Tip  ", "Zahlentip=02,06,15,17,33,45Mein  Tip"},
         {false, false, "2,6,15,17,33,41 Tip", "Das Leerzeichen fehlt."},
         {false, false, "2,6,15,17,33,41 X", "Eingabe zu kurz."},
         {false, false, "02,06,15,17,33,41        ", "Der Tipname fehlt."},
