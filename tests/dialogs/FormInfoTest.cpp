@@ -6,27 +6,21 @@
 
 namespace {
 
-TEST(FormInfo, TextNamesFirstAndLastEntryAndTheCount)
+TEST(FormInfo, NamesFirstAndLastEntryAndTheCountPlaysItsSoundAndClosesByOkEnterOrEsc)
 {
     const QString text = S("Ziehbuch  Version 1.1  für Windows (32 Bit)\r\n*\r\nErster Eintrag:  %1"
                            "\r\nLetzter Eintrag:  %2\r\nAnzahl Einträge (Runden):  %3");
-    EXPECT_EQ(InfoText(Archiv({"05.03.2000020", "08.03.2000021", "07.01.2001002"})),
-              text.arg(S("05.03.2000 (Runde 2000-020)"), S("07.01.2001 (Runde 2001-002)"), S("3")));
-    EXPECT_EQ(InfoText(Archiv({"31.12.2235255"})),
-              text.arg(S("31.12.2235 (Runde 2235-255)"), S("31.12.2235 (Runde 2235-255)"), S("1")));
     EXPECT_EQ(InfoText(Modul1()), text.arg(QString(), QString(), S("0")));
-}
-
-TEST(FormInfo, ShowsItsTextPlaysItsSoundAndClosesByOkEnterOrEsc)
-{
-    Modul1 m = Archiv({"05.03.2000020"});
+    Modul1 m = Archiv({"05.03.2000020", "08.03.2000021", "07.01.2001002"});
     m.ProgrammPfad = S("/programm/");
     FakePlattform fake;
     Form_Info info(m, fake.plattform);
+    EXPECT_EQ(Kind<QLabel>(info, "Label1")->text(),
+              text.arg(S("05.03.2000 (Runde 2000-020)"), S("07.01.2001 (Runde 2001-002)"), S("3"))
+                  .replace(S("\r\n"), S("\n")));
     ASSERT_EQ(fake.sound.aufrufe.size(), 1);
     EXPECT_EQ(fake.sound.aufrufe[0].pfad + S(" %1").arg(fake.sound.aufrufe[0].flags),
               S("/programm/kugel-1.wav 1"));
-    EXPECT_EQ(Kind<QLabel>(info, "Label1")->text(), InfoText(m).replace(S("\r\n"), S("\n")));
     for (const Qt::Key taste : {Qt::Key_unknown, Qt::Key_Return, Qt::Key_Escape}) {
         info.show();
         if (taste == Qt::Key_unknown) // the OK button

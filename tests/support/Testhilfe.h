@@ -2,10 +2,11 @@
 
 #include "FakePlattform.h"
 #include "Modul1.h"
-#include "TempFolder.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cerrno>
 #include <functional>
 #include <gtest/gtest.h>
@@ -41,6 +42,28 @@ inline void Dazu(Modul1 &m, const char *text, int mal = 1)
 }
 // The draws `mal` times over, the last one shown.
 Modul1 Archiv(std::initializer_list<const char *> texte, int mal = 1);
+
+// A temporary program folder for one test; its path ends in "/".
+class TempFolder {
+public:
+    QString Pfad() const { return m_dir.path() + QLatin1Char('/'); }
+    QString Datei(const QString &name) const { return Pfad() + name; }
+    void Schreiben(const QString &name, const QByteArray &inhalt) const
+    {
+        QFile datei(Datei(name));
+        if (datei.open(QIODevice::WriteOnly))
+            datei.write(inhalt);
+    }
+    QByteArray Lesen(const QString &name) const
+    {
+        QFile datei(Datei(name));
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+    }
+    bool Existiert(const QString &name) const { return QFile::exists(Datei(name)); }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 // A program folder, the shared data on it, and every platform service faked.
 struct Umgebung {
