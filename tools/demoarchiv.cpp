@@ -37,35 +37,37 @@ Ziehungssatz ziehung(const QDate &tag, int runde, bool mitJoker, std::mt19937 &z
     return Ziehungssatz(text);
 }
 
-// The demo draws: twice a week from 2023 to 2025, the Joker from July 2023.
-void Demoziehungen(Modul1 &modul)
+// One draw on each day, numbered from 1 in each year, with a Joker from
+// `ersterJokertag` on.
+void Eintragen(Modul1 &modul, const QList<QDate> &tage, const QDate &ersterJokertag,
+               std::mt19937 zufall)
 {
-    std::mt19937 zufall(20230101);
-    const QDate ersterJokertag(2023, 7, 2);
-    QDate tag(2023, 1, 1);
     int runde = 0;
     int jahr = 0;
-    while (tag <= QDate(2025, 12, 31)) {
+    for (const QDate &tag : tage) {
         runde = tag.year() == jahr ? runde + 1 : 1;
         jahr = tag.year();
         modul.Ziehungen.append(ziehung(tag, runde, tag >= ersterJokertag, zufall));
-        tag = Datum::NaechsterZiehungstag(tag);
     }
+}
+
+// The demo draws: twice a week from 2023 to 2025, the Joker from July 2023.
+void Demoziehungen(Modul1 &modul)
+{
+    QList<QDate> tage;
+    for (QDate tag(2023, 1, 1); tag <= QDate(2025, 12, 31); tag = Datum::NaechsterZiehungstag(tag))
+        tage << tag;
+    Eintragen(modul, tage, QDate(2023, 7, 2), std::mt19937(20230101));
 }
 
 // `anzahl` draws, one every other day, so that even the fullest archive keeps
 // to the years and rounds the draw file can store.
 void Ziehungen(Modul1 &modul, int anzahl)
 {
-    std::mt19937 zufall(19800101);
-    QDate tag(1980, 1, 1);
-    int runde = 0;
-    int jahr = 0;
-    for (int i = 0; i < anzahl; ++i, tag = tag.addDays(2)) {
-        runde = tag.year() == jahr ? runde + 1 : 1;
-        jahr = tag.year();
-        modul.Ziehungen.append(ziehung(tag, runde, true, zufall));
-    }
+    QList<QDate> tage;
+    for (QDate tag(1980, 1, 1); tage.size() < anzahl; tag = tag.addDays(2))
+        tage << tag;
+    Eintragen(modul, tage, tage.value(0), std::mt19937(19800101));
 }
 
 } // namespace
