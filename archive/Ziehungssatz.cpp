@@ -53,16 +53,12 @@ QString Ziehungssatz::mid(int pos, int len) const
 
 int Ziehungssatz::Ziffer(int pos) const
 {
-    if (m_sonst) {
-        if (pos < 1 || pos > m_sonst->size())
-            return -1;
-        const QChar c = m_sonst->at(pos - 1);
-        return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1;
-    }
-    if (pos < 1 || pos > m_laenge)
+    const qsizetype laenge = m_sonst ? m_sonst->size() : m_laenge;
+    if (pos < 1 || pos > laenge)
         return -1;
-    const char c = m_zeichen[size_t(pos - 1)];
-    return c >= '0' && c <= '9' ? c - '0' : -1;
+    const char16_t c =
+        m_sonst ? m_sonst->at(pos - 1).unicode() : quint8(m_zeichen[size_t(pos - 1)]);
+    return c >= u'0' && c <= u'9' ? c - u'0' : -1;
 }
 
 int Ziehungssatz::Zahl(int j) const
