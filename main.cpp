@@ -2,12 +2,12 @@
 #include "CommonDialog.h"
 #include "DesktopHelpViewer.h"
 #include "ExecWindowOpener.h"
-#include "Fenster.h"
 #include "FormMain.h"
 #include "Modul1.h"
 #include "Plattform.h"
 #include "QtPrompts.h"
 #include "QtSoundPlayer.h"
+#include "Schrift.h"
 #include "SystemClock.h"
 #include "Uebersetzung.h"
 

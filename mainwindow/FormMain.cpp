@@ -3,7 +3,6 @@
 #include "Bilder.h"
 #include "DatenExport.h"
 #include "Eingabebefehle.h"
-#include "Fenster.h"
 #include "Form_Info.h"
 #include "Form_Statistik.h"
 #include "Form_Tips.h"
@@ -12,6 +11,7 @@
 #include "PictureBox.h"
 #include "Plattform.h"
 #include "QtPrompts.h"
+#include "Schrift.h"
 #include "Sprungziel.h"
 #include "Ziehungsanzeige.h"
 

@@ -1,6 +1,6 @@
 #include "Eingabebefehle.h"
-#include "Fenster.h"
 #include "Form_Eingabe.h"
+#include "Schrift.h"
 #include "Testhilfe.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "Fenster.h"
 #include "Form_Tips.h"
+#include "Schrift.h"
 #include "Testhilfe.h"
 #include "Tipliste.h"
 

@@ -1,5 +1,5 @@
 #include "QtPrompts.h"
-#include "Fenster.h"
+#include "Schrift.h"
 #include "Testhilfe.h"
 #include "Uebersetzung.h"
 

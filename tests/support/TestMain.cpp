@@ -1,4 +1,4 @@
-#include "Fenster.h"
+#include "Schrift.h"
 
 #include <QApplication>
 #include <QLocale>
