@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 aufgabe=${1:-}
 build=${BUILD_DIR:-build}
 
-pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
+pakete=(cmake ninja-build g++ pkg-config qt6-base-dev libpulse-dev qt6-translations-l10n
         libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev fonts-liberation)
 
 installieren() {

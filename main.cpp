@@ -5,8 +5,8 @@
 #include "FormMain.h"
 #include "Modul1.h"
 #include "Plattform.h"
+#include "PulseSoundPlayer.h"
 #include "QtPrompts.h"
-#include "QtSoundPlayer.h"
 #include "Schrift.h"
 #include "SystemClock.h"
 #include "Uebersetzung.h"
@@ -26,7 +26,7 @@ int main(int argc, char **argv)
 
     Modul1 modul;
     QtPrompts prompts;
-    QtSoundPlayer sound;
+    PulseSoundPlayer sound;
     SystemClock uhr;
     ExecWindowOpener fenster;
     DesktopHelpViewer betrachter(prompts);
