@@ -1,20 +1,12 @@
 #pragma once
 
+#include "Schreibergebnis.h"
 #include "Ziehungssatz.h"
 
 #include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-// The result of writing a data file: ok, or the system's reason for the failure.
-struct Schreibergebnis {
-    bool ok = true;
-    QString grund;
-
-    static Schreibergebnis Erfolg() { return {}; }
-    static Schreibergebnis Fehler(QString grund) { return {false, std::move(grund)}; }
-};
 
 // The result of reading the draw file at start-up.
 struct Leseergebnis {

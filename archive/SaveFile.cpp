@@ -1,6 +1,8 @@
 #include "SaveFile.h"
 
 #include <QSaveFile>
+#include <cerrno>
+#include <unistd.h>
 
 Schreibergebnis SaveFileAtomically(const QString &pfad, const QByteArray &inhalt)
 {
@@ -20,6 +22,13 @@ Schreibergebnis SaveFileAtomically(const QString &pfad, const QByteArray &inhalt
             return Schreibergebnis::Fehler(grund);
         }
         geschrieben += stueck;
+    }
+    // QSaveFile::commit() ignores a failed sync and would put a file whose data may never
+    // reach the disk in place of the only good copy.
+    if (fdatasync(datei.handle()) != 0) {
+        const QString grund = qt_error_string(errno);
+        datei.cancelWriting();
+        return Schreibergebnis::Fehler(grund);
     }
     if (!datei.commit())
         return Schreibergebnis::Fehler(datei.errorString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Modul1.h"
+#include "Schreibergebnis.h"
 
 #include <QByteArray>
 #include <QString>
