@@ -9,6 +9,8 @@
 // build then compiles into the program.
 int main(int argc, char **argv)
 {
+    // No display is needed, also where the build has none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: bildgenerator FOLDER\n");
