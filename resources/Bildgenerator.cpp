@@ -16,6 +16,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: bildgenerator FOLDER\n");
         return 2;
     }
+    const std::vector<Zeichnung::FehlendeSchrift> fehlend = Zeichnung::FehlendeSchriften();
+    for (const auto &[familie, paket] : fehlend)
+        std::fprintf(stderr, "bildgenerator: font \"%s\" not found (Debian package %s)\n",
+                     qPrintable(familie), qPrintable(paket));
+    if (!fehlend.empty())
+        return 1;
     const QDir ordner(QString::fromLocal8Bit(argv[1]));
     for (const auto &[name, zeichnen] : Zeichnung::Alle()) {
         const QString datei = ordner.filePath(name + QStringLiteral(".png"));
