@@ -4,6 +4,7 @@
 # folder of one's own with an empty archive ("install DIR").
 set -euo pipefail
 
+aufrufer=$PWD
 cd "$(dirname "$0")"
 aufgabe=${1:-}
 build=${BUILD_DIR:-build}
@@ -47,10 +48,23 @@ test)
     ;;
 install)
     ordner=${1:?"usage: $0 install DIR"}
+    # A relative DIR is meant from the caller's folder.
+    [[ $ordner == /* ]] || ordner=$aufrufer/$ordner
+    ordner=$(realpath -m -s -- "$ordner")
+    if ! mkdir -p -- "$ordner" 2>/dev/null || [[ ! -w $ordner ]]; then
+        echo "cannot write to $ordner" >&2
+        exit 1
+    fi
     installieren
     bauen
-    mkdir -p "$ordner"
-    cp "$build/ziehbuch" "$ordner/ziehbuch"
+    # Copied beside it and renamed over it, so that a running program is
+    # replaced rather than written into.
+    neu=$ordner/.ziehbuch.$$
+    if ! cp -- "$build/ziehbuch" "$neu" || ! mv -f -- "$neu" "$ordner/ziehbuch"; then
+        rm -f -- "$neu"
+        echo "cannot write the program into $ordner" >&2
+        exit 1
+    fi
     # An archive already there is kept.
     [[ -e "$ordner/ziehbuch.dat" ]] || : >"$ordner/ziehbuch.dat"
     echo "Start the program with $ordner/ziehbuch"

@@ -4,6 +4,7 @@
 #include "Geometrie.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPolygonF>
 #include <QRadialGradient>
@@ -29,9 +30,18 @@ QImage LeeresBild(QSize groesse, const QColor &farbe = Qt::transparent)
     return bild;
 }
 
-QFont Schrift(const QString &familie, int pixel, bool fett)
+// A family the pictures are drawn in, and its metric twin from fonts-liberation,
+// which fontconfig gives in its place where the family itself is missing.
+struct Familie {
+    QString name;
+    QString zwilling;
+};
+const Familie SerifFamilie{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
+const Familie SansFamilie{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+
+QFont Schrift(const Familie &familie, int pixel, bool fett)
 {
-    QFont schrift(familie);
+    QFont schrift(familie.name);
     schrift.setPixelSize(pixel);
     schrift.setBold(fett);
     return schrift;
@@ -39,12 +49,12 @@ QFont Schrift(const QString &familie, int pixel, bool fett)
 
 QFont Serif(int pixel, bool fett = true)
 {
-    return Schrift(QStringLiteral("Times New Roman"), pixel, fett);
+    return Schrift(SerifFamilie, pixel, fett);
 }
 
 QFont Sans(int pixel, bool fett = true)
 {
-    return Schrift(QStringLiteral("Arial"), pixel, fett);
+    return Schrift(SansFamilie, pixel, fett);
 }
 
 // A bevel of `dicke` one-pixel rings inside r, light or dark at top and left
@@ -355,6 +365,17 @@ QImage Fenstersymbol()
 }
 
 } // namespace
+
+std::vector<FehlendeSchrift> FehlendeSchriften()
+{
+    std::vector<FehlendeSchrift> fehlend;
+    for (const Familie &familie : {SerifFamilie, SansFamilie}) {
+        const QString bekommen = QFontInfo(QFont(familie.name)).family();
+        if (bekommen != familie.name && bekommen != familie.zwilling)
+            fehlend.push_back({familie.zwilling, QStringLiteral("fonts-liberation")});
+    }
+    return fehlend;
+}
 
 std::vector<Bild> Alle()
 {

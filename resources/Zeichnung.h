@@ -19,4 +19,13 @@ struct Bild {
 // Every picture Bilder.h hands out.
 std::vector<Bild> Alle();
 
+// A font family the pictures are drawn in that this system lacks: the letters
+// would come out in another font, or as empty boxes.
+struct FehlendeSchrift {
+    QString familie;
+    QString paket; // the Debian package that brings it
+};
+
+std::vector<FehlendeSchrift> FehlendeSchriften();
+
 } // namespace Zeichnung
