@@ -1,5 +1,4 @@
 #include "FormMain.h"
-#include "Bilder.h"
 #include "PictureBox.h"
 #include "Testhilfe.h"
 #include "Ziehungsdatei.h"
@@ -224,13 +223,18 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     };
     const QList<QAction *> aktionen = leiste->actions();
     ASSERT_EQ(aktionen.size(), knoepfe.size());
-    for (int i = 0, bild = 1; i < aktionen.size(); ++i) {
+    // Six pictures: none missing or blank, no two alike.
+    QImage leer(32, 32, QImage::Format_ARGB32_Premultiplied);
+    leer.fill(Qt::transparent);
+    QList<QImage> bilder{QImage(), leer};
+    for (int i = 0; i < aktionen.size(); ++i) {
         QAction *a = aktionen[i];
         EXPECT_EQ(a->isSeparator() ? QString() : a->objectName() + S(":") + a->toolTip(),
                   knoepfe[i]);
         if (a->isSeparator())
             continue;
-        EXPECT_EQ(a->icon().pixmap(32).toImage(), Bilder::Werkzeugbild(bild++)) << i;
+        EXPECT_FALSE(bilder.contains(a->icon().pixmap(32).toImage())) << i;
+        bilder << a->icon().pixmap(32).toImage();
         EXPECT_EQ(leiste->widgetForAction(a)->size(), QSize(39, 38));
         QTest::mouseClick(leiste->widgetForAction(a), Qt::LeftButton);
     }
