@@ -26,14 +26,6 @@ QByteArray Inhalt(const QList<Ziehungssatz> &saetze)
     return *Ziehungsdatei::DateiSchreiben(QList<Ziehungssatz>{Ziehungssatz()} + saetze);
 }
 
-// "MS Sans Serif" 8.25 points, the window's font and its labels'.
-QFont Schrift()
-{
-    QFont schrift(S("MS Sans Serif"));
-    schrift.setPointSizeF(8.25);
-    return schrift;
-}
-
 // The main window on a temporary program folder, with every platform service faked.
 struct Fenster : Umgebung {
     bool Starten() { return form.Form_Load(ordner.Pfad()); }
@@ -145,7 +137,9 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     EXPECT_EQ(Klaenge("kugel-2.wav"), 2);
     // The name is cut to the longest that fits, measured in the window's font.
     const QString zeile = form.GewinnSpalten()[0].split(S("\r\n")).at(1);
-    const QFontMetricsF masz(Schrift());
+    QFont schrift(S("MS Sans Serif"));
+    schrift.setPointSizeF(8.25);
+    const QFontMetricsF masz(schrift);
     EXPECT_TRUE(zeile.startsWith(S("J: Ein")) && zeile.endsWith(S("..."))) << zeile.toStdString();
     EXPECT_LT(masz.horizontalAdvance(zeile), 0.8 * 153);
     EXPECT_GE(masz.horizontalAdvance(
