@@ -24,18 +24,14 @@ TEST(Bilder, PicturesHaveTheSizesTheirWindowsAreLaidOutFor)
 
 TEST(Bilder, CompiledInPicturesAreWhatTheDrawingCodeDrawsInTheSameFormat)
 {
-    const std::map<QString, QImage> geladen{{S("hauptbild"), Bilder::Hauptbild()},
-                                            {S("kugel_hoch"), Bilder::KugelHoch()},
-                                            {S("kugel_runter"), Bilder::KugelRunter()},
-                                            {S("infobild"), Bilder::Infobild()},
-                                            {S("textur"), Bilder::Textur()},
-                                            {S("fenstersymbol"), Bilder::Fenstersymbol()},
-                                            {S("werkzeug1"), Bilder::Werkzeugbild(1)},
-                                            {S("werkzeug2"), Bilder::Werkzeugbild(2)},
-                                            {S("werkzeug3"), Bilder::Werkzeugbild(3)},
-                                            {S("werkzeug4"), Bilder::Werkzeugbild(4)},
-                                            {S("werkzeug5"), Bilder::Werkzeugbild(5)},
-                                            {S("werkzeug6"), Bilder::Werkzeugbild(6)}};
+    std::map<QString, QImage> geladen{{S("hauptbild"), Bilder::Hauptbild()},
+                                      {S("kugel_hoch"), Bilder::KugelHoch()},
+                                      {S("kugel_runter"), Bilder::KugelRunter()},
+                                      {S("infobild"), Bilder::Infobild()},
+                                      {S("textur"), Bilder::Textur()},
+                                      {S("fenstersymbol"), Bilder::Fenstersymbol()}};
+    for (int i = 1; i <= 6; ++i)
+        geladen[S("werkzeug%1").arg(i)] = Bilder::Werkzeugbild(i);
     const std::vector<Zeichnung::Bild> gezeichnet = Zeichnung::Alle();
     ASSERT_EQ(gezeichnet.size(), geladen.size());
     for (const auto &[name, zeichnen] : gezeichnet) {

@@ -1,5 +1,4 @@
 #include "QtPrompts.h"
-#include "Schrift.h"
 #include "Testhilfe.h"
 #include "Uebersetzung.h"
 
@@ -39,7 +38,7 @@ TEST(QtPrompts, BoxesHaveGermanButtonsPlainLinesAndGiveTheAnswerChosen)
     EXPECT_EQ(ok->textFormat(), Qt::PlainText);
     // The system's boxes keep the system's font, not the program's windows' one.
     ok->show();
-    EXPECT_NE(ok->findChild<QLabel *>()->font().family(), SansSerif().family());
+    EXPECT_NE(ok->findChild<QLabel *>()->font().family(), S("MS Sans Serif"));
     const auto box = QtPrompts::Meldung(nullptr, S("Löschen?"), Prompts::Knoepfe::JaNein,
                                         Prompts::Symbol::Frage, S("Tip löschen"));
     EXPECT_EQ(Beschriftungen(box->buttons()), L("Ja|Nein"));
@@ -62,7 +61,7 @@ TEST(QtPrompts, InputBoxHasGermanButtonsAndGivesTypedTextOrEmptyOnCancel)
     EXPECT_EQ(Beschriftungen(dialog->findChild<QDialogButtonBox *>()->buttons()),
               L("Abbrechen|OK"));
     EXPECT_EQ(dialog->labelText(), S("Zahlen\nund Name:"));
-    EXPECT_NE(dialog->findChild<QLabel *>()->font().family(), SansSerif().family());
+    EXPECT_NE(dialog->findChild<QLabel *>()->font().family(), S("MS Sans Serif"));
     QtPrompts prompts;
     SobaldOffen([](QWidget &offen) {
         dynamic_cast<QInputDialog &>(offen).setTextValue(S("02,06 Mein Tip"));

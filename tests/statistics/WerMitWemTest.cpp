@@ -13,24 +13,25 @@ QString Zeile(int zahl, const QString &zellen)
 
 } // namespace
 
-TEST(WerMitWemNachZahl, OneDrawMarksItsPairsInTheFramedTriangle)
+// One draw, with and without the Zusatzzahl; 1234 times, a pair's count shows as "~34".
+TEST(WerMitWemNachZahl, DrawnPairsShowTheirCountInTheFramedTriangle)
 {
     const QString kopf = S("    01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17 "
                            "18 19 20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 "
                            "36 37 38 39 40 41 42 43 44");
     const QString linie = S("    ") + QString(131, QLatin1Char('-'));
-    const Modul1 m = Archiv({"03111726334107"});
-    for (bool zz : {true, false}) {
+    for (const auto &[mal, zz, paar] :
+         {std::tuple{1, true, "  1"}, {1, false, "  1"}, {1234, false, "~34"}}) {
         const QList<int> gezogen{3, 11, 17, 26, 33, 41, zz ? 7 : 3};
-        const QStringList zeilen = Zeilen(WerMitWemNachZahl(m, zz));
+        const QStringList zeilen = Zeilen(WerMitWemNachZahl(Archiv({"03111726334107"}, mal), zz));
         ASSERT_EQ(zeilen.size(), 49);
         EXPECT_EQ(zeilen.mid(0, 2) + zeilen.mid(47), (QStringList{kopf, linie, linie, kopf}));
         EXPECT_EQ(zeilen[2], Zeile(1, {}));
         for (int r = 2; r <= 45; ++r)
             for (int c = 1; c < r; ++c)
                 EXPECT_EQ(zeilen.value(r + 1).mid(3 * c, 3), // row r, column c
-                          QLatin1String(gezogen.contains(r) && gezogen.contains(c) ? "  1" : "  0"))
-                    << "row " << r << " column " << c << " ZZ " << zz;
+                          QLatin1String(gezogen.contains(r) && gezogen.contains(c) ? paar : "  0"))
+                    << "row " << r << " column " << c << " ZZ " << zz << " draws " << mal;
     }
 }
 
