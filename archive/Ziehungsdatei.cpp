@@ -112,30 +112,32 @@ std::optional<QByteArray> ZeileSchreiben(const Ziehungssatz &satz)
 
 namespace {
 
-// Calls `zeile` with each line of the file, up to the first `anzahl` lines, and
-// returns how many lines there are without the empty lines at the very end.
-template <typename Zeile> qsizetype Zeilen(QByteArrayView bytes, qsizetype anzahl, Zeile zeile)
+// The line that begins at `anfang`, up to the next CR LF or the end of the
+// file; moves `anfang` to the line after it.
+QByteArrayView NaechsteZeile(QByteArrayView bytes, qsizetype &anfang)
 {
-    qsizetype gezaehlt = 0, nichtLeer = 0, anfang = 0;
-    const auto weiter = [&](QByteArrayView inhalt) {
-        if (gezaehlt < anzahl && !zeile(gezaehlt, inhalt))
-            return false;
-        ++gezaehlt;
-        if (!inhalt.isEmpty())
-            nichtLeer = gezaehlt;
-        return true;
-    };
-    for (qsizetype cr = bytes.indexOf('\r'); cr >= 0 && cr + 1 < bytes.size();
+    for (qsizetype cr = bytes.indexOf('\r', anfang); cr >= 0 && cr + 1 < bytes.size();
          cr = bytes.indexOf('\r', cr + 1)) {
-        if (bytes.at(cr + 1) != '\n')
-            continue;
-        if (!weiter(bytes.sliced(anfang, cr - anfang)))
-            return -1;
-        anfang = cr + 2;
-        ++cr;
+        if (bytes.at(cr + 1) == '\n') {
+            const QByteArrayView zeile = bytes.sliced(anfang, cr - anfang);
+            anfang = cr + 2;
+            return zeile;
+        }
     }
-    if (anfang < bytes.size() && !weiter(bytes.sliced(anfang)))
-        return -1;
+    const QByteArrayView rest = bytes.sliced(anfang);
+    anfang = bytes.size();
+    return rest;
+}
+
+// The number of lines, without the empty lines at the very end.
+qsizetype ZeilenZaehlen(QByteArrayView bytes)
+{
+    qsizetype gezaehlt = 0, nichtLeer = 0;
+    for (qsizetype anfang = 0; anfang < bytes.size();) {
+        ++gezaehlt;
+        if (!NaechsteZeile(bytes, anfang).isEmpty())
+            nichtLeer = gezaehlt;
+    }
     return nichtLeer;
 }
 
@@ -144,26 +146,25 @@ template <typename Zeile> qsizetype Zeilen(QByteArrayView bytes, qsizetype anzah
 Leseergebnis DateiLesen(const QByteArray &bytes, QList<Ziehungssatz> &saetze)
 {
     Leseergebnis ergebnis;
-    // Counted first, so that the records go straight into one block.
-    const qsizetype anzahl = Zeilen(bytes, 0, [](qsizetype, QByteArrayView) { return true; });
+    const qsizetype anzahl = ZeilenZaehlen(bytes);
     if (anzahl > Modul1::MaxZiehungen) {
         ergebnis.art = Leseergebnis::Art::ZuViele;
         return ergebnis;
     }
+    // Counted first, so that the records go straight into one block.
     const qsizetype vorher = saetze.size();
     saetze.reserve(vorher + anzahl);
-    const auto lesen = [&](qsizetype i, QByteArrayView zeile) {
-        const auto satz = ZeileLesen(zeile);
+    qsizetype anfang = 0;
+    for (qsizetype i = 0; i < anzahl; ++i) {
+        auto satz = ZeileLesen(NaechsteZeile(bytes, anfang));
         if (!satz) {
+            saetze.resize(vorher);
             ergebnis.art = Leseergebnis::Art::Fehlerhaft;
             ergebnis.zeile = int(i) + 1;
-            return false;
+            return ergebnis;
         }
         saetze.append(std::move(*satz));
-        return true;
-    };
-    if (Zeilen(bytes, anzahl, lesen) < 0)
-        saetze.resize(vorher);
+    }
     return ergebnis;
 }
 

@@ -98,7 +98,7 @@ void FormMain::MenuesAnlegen()
         return linie;
     };
 
-    MenDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QMenu *MenDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
     MenDatei->setObjectName(QStringLiteral("MenDatei"));
     eintrag(MenDatei, "MenDEingabe", QStringLiteral("&Eingabe"), QKeySequence(Qt::CTRL | Qt::Key_N),
             &FormMain::MenDEingabe_Click);
@@ -116,7 +116,7 @@ void FormMain::MenuesAnlegen()
     eintrag(MenDatei, "MenDBeenden", QStringLiteral("Programm &beenden"),
             QKeySequence(Qt::CTRL | Qt::Key_Q), &FormMain::MenDBeenden_Click);
 
-    MenHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    QMenu *MenHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
     MenHilfe->setObjectName(QStringLiteral("MenHilfe"));
     eintrag(MenHilfe, "MenHHilfe", QStringLiteral("&Inhalt"), QKeySequence(Qt::Key_F1),
             &FormMain::MenHHilfe_Click);
@@ -132,7 +132,7 @@ void FormMain::MenuesAnlegen()
 
 void FormMain::Toolbar1Anlegen()
 {
-    Toolbar1 = new QToolBar(this);
+    auto *Toolbar1 = new QToolBar(this);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
@@ -141,7 +141,7 @@ void FormMain::Toolbar1Anlegen()
     Toolbar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
     addToolBar(Qt::TopToolBarArea, Toolbar1);
 
-    const auto knopf = [this](const QString &key, const QString &tip, int bild) {
+    const auto knopf = [this, Toolbar1](const QString &key, const QString &tip, int bild) {
         QAction *aktion =
             Toolbar1->addAction(QIcon(QPixmap::fromImage(Bilder::Werkzeugbild(bild))), tip);
         aktion->setObjectName(key);
@@ -375,8 +375,10 @@ void FormMain::Form_KeyDown(int key, Qt::KeyboardModifiers)
     if (key == Qt::Key_Down || key == Qt::Key_PageDown)
         CommandNext_Click();
     if (key == Qt::Key_F10) {
-        MenLinie5->setVisible(true);
-        MenHExport->setVisible(true);
+        if (MenLinie5 && MenHExport) {
+            MenLinie5->setVisible(true);
+            MenHExport->setVisible(true);
+        }
         m_p.prompts.Beep();
     }
 }

@@ -11,9 +11,7 @@ struct Plattform;
 class PictureBox;
 class QAction;
 class QLabel;
-class QMenu;
 class QPushButton;
-class QToolBar;
 
 // The main window: start-up, the display of the shown draw with the tip
 // check, the menus, the toolbar, the keys and the stepping buttons.
@@ -75,11 +73,9 @@ private:
     std::array<QString, 3> m_gewinnSpalten;
     qint16 MerkZiehung = 0;
 
-    QMenu *MenDatei = nullptr;
-    QMenu *MenHilfe = nullptr;
+    // Made when the About box at start-up has closed; null until then.
     QAction *MenLinie5 = nullptr;
     QAction *MenHExport = nullptr;
-    QToolBar *Toolbar1 = nullptr;
     PictureBox *Picture1;
     QLabel *LabelStatus;
     QLabel *LabelNr;

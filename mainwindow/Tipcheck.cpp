@@ -2,6 +2,8 @@
 
 #include "Zahlen.h"
 
+#include <algorithm>
+
 namespace Tipcheck {
 
 namespace {
@@ -57,15 +59,17 @@ Ergebnis KeinGewinn()
 
 QString NamePassen(const QString &name, double grenze, const Textbreite &breite)
 {
-    // The lengths the name passes through as its last character goes, a
-    // surrogate pair at once: longest first, the empty text last.
-    QList<qsizetype> laengen{name.size()};
+    // anfangsLaenge[i] is the length of the beginning that holds i characters,
+    // a surrogate pair counting as one. Found by taking the last character
+    // off again and again, as the cutting does.
+    QList<qsizetype> anfangsLaenge{name.size()};
     for (qsizetype k = name.size(); k > 0;) {
         k -= k >= 2 && name.at(k - 1).isLowSurrogate() ? 2 : 1;
-        laengen << k;
+        anfangsLaenge << k;
     }
-    const qsizetype letzte = laengen.size() - 1;
-    const auto anfang = [&](qsizetype i) { return name.left(laengen.at(letzte - i)); };
+    std::reverse(anfangsLaenge.begin(), anfangsLaenge.end());
+    const qsizetype letzte = anfangsLaenge.size() - 1; // the name's characters
+    const auto anfang = [&](qsizetype i) { return name.left(anfangsLaenge.at(i)); };
     const QString punkte = QStringLiteral("...");
     const auto zuBreit = [&](qsizetype i) { return breite(anfang(i) + punkte) >= grenze; };
 
@@ -82,6 +86,7 @@ QString NamePassen(const QString &name, double grenze, const Textbreite &breite)
     }
     if (breite(anfang(oben)) <= grenze && breite(name) <= grenze)
         return name;
+    // Invariant: anfang(unten) fits with "..." or is empty; anfang(oben) does not.
     while (oben - unten > 1) {
         const qsizetype mitte = unten + (oben - unten) / 2;
         (zuBreit(mitte) ? oben : unten) = mitte;

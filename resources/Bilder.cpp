@@ -1,5 +1,7 @@
 #include "Bilder.h"
 
+#include "Bildnamen.h"
+
 #include <QImageReader>
 
 namespace Bilder {
@@ -19,34 +21,34 @@ QImage Gespeichert(const QString &name, QImage::Format format = QImage::Format_A
 // Loaded once per process; every window shares the one image.
 QImage Textur()
 {
-    static const QImage textur = Gespeichert(QStringLiteral("textur"), QImage::Format_RGB32);
+    static const QImage textur = Gespeichert(Bildnamen::Textur, QImage::Format_RGB32);
     return textur;
 }
 
 QImage Hauptbild()
 {
-    return Gespeichert(QStringLiteral("hauptbild"));
+    return Gespeichert(Bildnamen::Hauptbild);
 }
 
 QImage KugelHoch()
 {
-    return Gespeichert(QStringLiteral("kugel_hoch"));
+    return Gespeichert(Bildnamen::KugelHoch);
 }
 
 QImage KugelRunter()
 {
-    return Gespeichert(QStringLiteral("kugel_runter"));
+    return Gespeichert(Bildnamen::KugelRunter);
 }
 
 QImage Infobild()
 {
-    return Gespeichert(QStringLiteral("infobild"));
+    return Gespeichert(Bildnamen::Infobild);
 }
 
 QImage Werkzeugbild(int nummer)
 {
     if (nummer >= 1 && nummer <= Werkzeugbilder)
-        return Gespeichert(QStringLiteral("werkzeug%1").arg(nummer));
+        return Gespeichert(Bildnamen::Werkzeugbild(nummer));
     QImage leer(WerkzeugbildSeite, WerkzeugbildSeite, QImage::Format_ARGB32_Premultiplied);
     leer.fill(Qt::transparent);
     return leer;
@@ -54,7 +56,7 @@ QImage Werkzeugbild(int nummer)
 
 QImage Fenstersymbol()
 {
-    return Gespeichert(QStringLiteral("fenstersymbol"));
+    return Gespeichert(Bildnamen::Fenstersymbol);
 }
 
 } // namespace Bilder

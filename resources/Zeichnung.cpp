@@ -1,6 +1,7 @@
 #include "Zeichnung.h"
 
 #include "Bilder.h"
+#include "Bildnamen.h"
 #include "Geometrie.h"
 
 #include <QFont>
@@ -379,18 +380,17 @@ std::vector<FehlendeSchrift> FehlendeSchriften()
 
 std::vector<Bild> Alle()
 {
-    std::vector<Bild> bilder{
-        {QStringLiteral("hauptbild"), Hauptbild},
-        {QStringLiteral("kugel_hoch"), [] { return KugelMitDreieck(true); }},
-        {QStringLiteral("kugel_runter"), [] { return KugelMitDreieck(false); }},
-        {QStringLiteral("infobild"), Infobild},
-        {QStringLiteral("textur"), Textur},
-        {QStringLiteral("fenstersymbol"), Fenstersymbol}};
+    std::vector<Bild> bilder{{Bildnamen::Hauptbild, Hauptbild},
+                             {Bildnamen::KugelHoch, [] { return KugelMitDreieck(true); }},
+                             {Bildnamen::KugelRunter, [] { return KugelMitDreieck(false); }},
+                             {Bildnamen::Infobild, Infobild},
+                             {Bildnamen::Textur, Textur},
+                             {Bildnamen::Fenstersymbol, Fenstersymbol}};
     const std::array<Werkzeug, Werkzeugbilder> werkzeuge{
         LeereSeiten, BeschriebeneSeiten, Notizblock, Balkendiagramm, Hilfebuch, Ausgang};
     for (int i = 0; i < Werkzeugbilder; ++i)
-        bilder.push_back({QStringLiteral("werkzeug%1").arg(i + 1),
-                          [w = werkzeuge[i]] { return Werkzeugbild(w); }});
+        bilder.push_back(
+            {Bildnamen::Werkzeugbild(i + 1), [w = werkzeuge[i]] { return Werkzeugbild(w); }});
     return bilder;
 }
 
