@@ -14,7 +14,7 @@ build=${BUILD_DIR:-build-startup}
 
 fehlt=()
 command -v Xvfb >/dev/null || fehlt+=(xvfb)
-for paket in cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev fonts-liberation \
+for paket in cmake ninja-build g++ pkg-config qt6-base-dev libpulse-dev fonts-liberation \
              libxcb1-dev; do
     dpkg-query -W -f='${Status}' "$paket" 2>/dev/null | grep -q "ok installed" || fehlt+=("$paket")
 done
