@@ -1,6 +1,6 @@
 #include "PulseSoundPlayer.h"
 
-#include "Welle.h"
+#include "Klang.h"
 
 #include <QFile>
 #include <chrono>

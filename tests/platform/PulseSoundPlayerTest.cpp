@@ -1,6 +1,6 @@
 #include "PulseSoundPlayer.h"
+#include "Klang.h"
 #include "Testhilfe.h"
-#include "Welle.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

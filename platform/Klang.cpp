@@ -1,4 +1,4 @@
-#include "Welle.h"
+#include "Klang.h"
 
 namespace {
 
