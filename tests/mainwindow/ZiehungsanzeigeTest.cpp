@@ -2,13 +2,9 @@
 #include "RecordingSurface.h"
 #include "Testhilfe.h"
 
-#include <gmock/gmock.h>
-
 namespace {
 
 using Art = RecordingSurface::Art;
-using ::testing::DoubleNear;
-using ::testing::Pointwise;
 using Werte = std::vector<double>;
 
 RecordingSurface Gezeichnet(const char *satz, int drawWidth = 1)

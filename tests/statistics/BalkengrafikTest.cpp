@@ -5,11 +5,6 @@
 
 #include <cmath>
 #include <functional>
-#include <gmock/gmock.h>
-
-using namespace statistik_test;
-using ::testing::DoubleNear;
-using ::testing::Pointwise;
 
 namespace {
 
@@ -155,9 +150,9 @@ TEST(Balkengrafik, GapsCountDrawsSinceLastDrawnAndCountsTakeTheZusatzzahlWhenTic
     const Zahlenwerte mitZZ = ZuletztGezogenWerte(m, true);
     EXPECT_TRUE(mitZZ[26] == 0 && mitZZ[14] == 1 && mitZZ[7] == 2 && mitZZ[1] == 0);
     // The scan goes on until the last number is found, however old its draw.
-    const Modul1 alle = Archiv({"45010203040506", "01020304050607", "08091011121314",
-                                "15161718192021", "22232425262728", "29303132333435",
-                                "36373839404142", "43440102030405"});
+    const Modul1 alle =
+        Archiv({"45010203040506", "01020304050607", "08091011121314", "15161718192021",
+                "22232425262728", "29303132333435", "36373839404142", "43440102030405"});
     EXPECT_EQ(ZuletztGezogenWerte(alle, true)[45], 7);
     // Counts with the Zusatzzahl when ticked.
     const Zahlenwerte ohne = AnzahlGezogenWerte(m, false), mit = AnzahlGezogenWerte(m, true);

@@ -1,8 +1,6 @@
 #include "Computertip.h"
 #include "StatistikTesthilfe.h"
 
-using namespace statistik_test;
-
 namespace {
 
 // The text from its six tips and the lucky tip, separated by blanks.

@@ -14,8 +14,6 @@
 #include <functional>
 #include <memory>
 
-using namespace statistik_test;
-
 namespace {
 
 const QString Titel = S("Ziehbuch - Statistik");

@@ -1,12 +1,6 @@
 #include "GeradeUngerade.h"
 #include "StatistikTesthilfe.h"
 
-#include <gmock/gmock.h>
-
-using namespace statistik_test;
-using ::testing::DoubleNear;
-using ::testing::Pointwise;
-
 // Printed in order: the heads, label and count of each class, the totals line.
 TEST(GeradeUngerade, ClassesAndTotalsOfNumbersAndJokers)
 {

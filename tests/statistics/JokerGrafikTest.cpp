@@ -5,7 +5,6 @@
 // 0..9, column 1 the total, columns 2..7 positions 1..6.
 TEST(JokerGrafik, CountsPerDigitAndPositionFromTheFirstJokerDraw)
 {
-    using namespace statistik_test;
     // Counted: 123450, 234560 and a Joker-less draw as 000000, not the draw before. The
     // largest position count, 3, stands at position 6 only.
     RecordingSurface s = Flaeche();

@@ -3,8 +3,6 @@
 #include "RecordingSurface.h"
 #include "Testhilfe.h"
 
-namespace statistik_test {
-
 using Art = RecordingSurface::Art;
 using Aufruf = RecordingSurface::Aufruf;
 constexpr double Breite = 7695, Hoehe = 6855, Genau = 1e-3;
@@ -40,5 +38,3 @@ inline QStringList Texte(const RecordingSurface &s)
             texte << a.text;
     return texte;
 }
-
-} // namespace statistik_test

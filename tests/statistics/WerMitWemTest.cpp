@@ -1,8 +1,6 @@
 #include "WerMitWem.h"
 #include "StatistikTesthilfe.h"
 
-using namespace statistik_test;
-
 namespace {
 
 QString Zeile(int zahl, const QString &zellen)

@@ -1,8 +1,6 @@
 #include "Zahlenstatistik.h"
 #include "StatistikTesthilfe.h"
 
-using namespace statistik_test;
-
 namespace {
 
 const QString Vorlauf(36, QLatin1Char(' '));

@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <functional>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <ostream>
+
+using ::testing::DoubleNear;
+using ::testing::Pointwise;
 
 // Readable failure messages for Qt's string types.
 inline void PrintTo(const QString &text, std::ostream *os)
