@@ -30,8 +30,7 @@ TEST(Export, FileHoldsALinePerDrawAndIsReplacedWholeOrNotAtAll)
     EXPECT_EQ(vorher.size(), 51);
     for (int i = 0; i < 10; ++i)
         m.Ziehungen << m.Ziehungen.at(1);
-    EXPECT_EQ(MitSchreibgrenze(200, [&] { return int(Export::Schreiben(m).grund != ZuGross()); }),
-              0);
+    EXPECT_EQ(MitSchreibgrenze(200, [&] { return int(Export::Schreiben(m).grund != ZuGross); }), 0);
     EXPECT_EQ(datei(), vorher);
 }
 

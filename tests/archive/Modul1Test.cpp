@@ -20,7 +20,7 @@ TEST_F(Dateien, DrawFileIsReadWholeAndRewrittenWholeOrNotAtAll)
     EXPECT_EQ(gelesen.Ziehungen, m.Ziehungen);
 
     Dazu(m, "01020304050607", 8);
-    EXPECT_EQ(MitSchreibgrenze(400, [&] { return int(m.ZiehungenSchreiben().grund != ZuGross()); }),
+    EXPECT_EQ(MitSchreibgrenze(400, [&] { return int(m.ZiehungenSchreiben().grund != ZuGross); }),
               0);
     m.Ziehungen.resize(21);
     Dazu(m, "01.01.222200101020304050607123456");

@@ -77,7 +77,7 @@ TEST_F(Hauptfenster, StartUpStopsWithItsMessageAndChangesNothing)
                     text.endsWith(S("\r\nDas Programm wird abgebrochen.")))
             << text.toStdString();
         EXPECT_EQ(f.Datei("ziehbuch.dat"), fall.dat);
-        EXPECT_EQ(f.ordner.Existiert(S("ziehbuch.ini")), fall.iniOrdner);
+        EXPECT_EQ(QFile::exists(f.ordner.Datei(S("ziehbuch.ini"))), fall.iniOrdner);
         f.form.Form_KeyDown(Qt::Key_F10, {}); // before the menus exist
     }
 }

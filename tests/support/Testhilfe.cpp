@@ -5,8 +5,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-void Dazu(Modul1 &m, const QString &text, int mal)
+void Dazu(Modul1 &m, QAnyStringView ansicht, int mal)
 {
+    const QString text = ansicht.toString();
     for (int w = 0; w < mal; ++w) {
         const int i = m.AnzahlZiehungen();
         const QString kopf = QStringLiteral("01.01.%1%2")

@@ -38,11 +38,7 @@ inline QStringList L(const char *texte)
 // Appends `mal` draws. A text beginning with a date is the record (date and round alone get the
 // numbers 01 to 07 and Joker 123456); number fields alone, with or without a Joker, get the date
 // and round of their place, 100 rounds a year from 2000.
-void Dazu(Modul1 &m, const QString &text, int mal = 1);
-inline void Dazu(Modul1 &m, const char *text, int mal = 1)
-{
-    Dazu(m, S(text), mal);
-}
+void Dazu(Modul1 &m, QAnyStringView text, int mal = 1);
 // The draws `mal` times over, the last one shown.
 Modul1 Archiv(std::initializer_list<const char *> texte, int mal = 1);
 
@@ -62,7 +58,6 @@ public:
         QFile datei(Datei(name));
         return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
     }
-    bool Existiert(const QString &name) const { return QFile::exists(Datei(name)); }
 
 private:
     QTemporaryDir m_dir;
@@ -97,7 +92,4 @@ inline void Klick(const QObject &fenster, const char *knopf)
 // write fails even for root. Returns the child's exit code, or -1 when it did not exit normally.
 int MitSchreibgrenze(long bytes, const std::function<int()> &schreiben);
 // The system's reason for refusing a write beyond that limit.
-inline QString ZuGross()
-{
-    return qt_error_string(EFBIG);
-}
+inline const QString ZuGross = qt_error_string(EFBIG);
