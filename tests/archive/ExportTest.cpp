@@ -1,8 +1,6 @@
 #include "Export.h"
 #include "Testhilfe.h"
 
-namespace {
-
 TEST(Export, LineHoldsTheRecordsFieldsWithLeadingZerosBlanked)
 {
     for (const auto &[satz, zeile] :
@@ -27,5 +25,3 @@ TEST(Export, FileHoldsALinePerDrawAndIsReplacedWhole)
     ASSERT_TRUE(Export::Schreiben(u.m).ok);
     EXPECT_EQ(u.Datei("ziehbuch.txt").size(), 51);
 }
-
-} // namespace

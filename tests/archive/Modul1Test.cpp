@@ -1,8 +1,6 @@
 #include "Modul1.h"
 #include "Testhilfe.h"
 
-namespace {
-
 class Dateien : public ::testing::Test, public Umgebung {};
 
 // Draws survive writing and reading; a bad file or a record outside the encoding leaves the
@@ -55,5 +53,3 @@ TEST_F(Dateien, SettingsLinesAreReadInAnyLineEndAndWrittenBackInCrLfWithTheirCha
     EXPECT_FALSE(m.IniSchreiben().ok);
     EXPECT_EQ(Datei("ziehbuch.ini"), faelle[3].datei);
 }
-
-} // namespace

@@ -2,8 +2,6 @@
 #include "Datum.h"
 #include "Testhilfe.h"
 
-namespace {
-
 TEST(RechtsBuendig, PadsOrCutsToTheWidth)
 {
     EXPECT_EQ(RechtsBuendig(5, 3) + RechtsBuendig(123, 3) + RechtsBuendig(1234, 3), S("  5123~34"));
@@ -20,13 +18,12 @@ TEST(Zahlen, ValReadsTheLeadingNumber)
             << fall.toStdString();
 }
 
-struct F {
-    double wert;
-    const char *muster, *text;
-};
-
 TEST(Zahlen, FormatRoundsHalfAwayFromZeroWithGermanSeparators)
 {
+    struct F {
+        double wert;
+        const char *muster, *text;
+    };
     for (const F &f :
          {F{7, "00", "07"}, F{7, " 00", " 07"}, F{5, "000", "005"}, F{2.5, "00", "03"},
           F{48.949999999999996, "0.0", "49,0"}, F{0.25, "0.0", "0,3"}, F{-0.25, "0.0", "-0,3"},
@@ -48,5 +45,3 @@ TEST(Datum, AcceptsTheGermanFormsOfARealDate)
         EXPECT_FALSE(Datum::Lesen(S(falsch))) << falsch;
     EXPECT_EQ(Datum::Text(QDate(2000, 3, 5)), S("05.03.2000"));
 }
-
-} // namespace

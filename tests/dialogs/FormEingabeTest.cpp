@@ -24,14 +24,13 @@ protected:
     }
 
     static QLineEdit *Feld(QDialog &d, const char *n) { return Kind<QLineEdit>(d, n); }
-    static void Tippen(QDialog &d, const char *n, const char *t) { Feld(d, n)->setText(S(t)); }
     // The numbers of NeueZeile, shuffled, and its Joker.
     static void NeueZahlenTippen(QDialog &d)
     {
         const QStringList zahlen = L("41|3|33|11|26|17|7");
         for (int i = 0; i < 7; ++i)
             Feld(d, qPrintable(S("Text1%1").arg(i)))->setText(zahlen[i]);
-        Tippen(d, "TextJoker", "123456");
+        Feld(d, "TextJoker")->setText(S("123456"));
     }
     // Every field's text, in tab order, separated by '|'.
     static QString Inhalt(QDialog &d)
@@ -74,7 +73,7 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
         EXPECT_LT(Kind(d, "Label7")->geometry().right(), Feld(d, "Text16")->x());
         Klick(d, "CommandHelp");
         EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 120);
-        Tippen(d, "TextDatum", "5.3.00");
+        Feld(d, "TextDatum")->setText(S("5.3.00"));
         NeueZahlenTippen(d);
         QTest::keyClick(Feld(d, "TextJoker"), Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
@@ -101,8 +100,8 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
         Klick(d, "CommandSave");
         EXPECT_TRUE(d.isVisible());
-        Tippen(d, "Text16", " 7");
-        Tippen(d, "TextJoker", "000099");
+        Feld(d, "Text16")->setText(S(" 7"));
+        Feld(d, "TextJoker")->setText(S("000099"));
         Klick(d, "CommandHelp");
         Klick(d, "CommandSave");
         EXPECT_FALSE(d.isVisible());

@@ -4,8 +4,6 @@
 #include <QLabel>
 #include <QTest>
 
-namespace {
-
 TEST(FormInfo, NamesFirstAndLastEntryAndTheCountPlaysItsSoundAndClosesByOkEnterOrEsc)
 {
     const QString text = S("Ziehbuch  Version 1.1  für Windows (32 Bit)\r\n*\r\nErster Eintrag:  %1"
@@ -30,5 +28,3 @@ TEST(FormInfo, NamesFirstAndLastEntryAndTheCountPlaysItsSoundAndClosesByOkEnterO
         EXPECT_FALSE(info.isVisible()) << taste;
     }
 }
-
-} // namespace

@@ -1,8 +1,6 @@
 #include "Sprungziel.h"
 #include "Testhilfe.h"
 
-namespace {
-
 TEST(Sprungziel, LandsOnTheFirstDrawAtOrAfterTheTarget)
 {
     // Four draws in order of entry, with gaps in dates and rounds; and a single draw.
@@ -32,5 +30,3 @@ TEST(Sprungziel, LandsOnTheFirstDrawAtOrAfterTheTarget)
             << '"' << f.antwort << '"';
     }
 }
-
-} // namespace

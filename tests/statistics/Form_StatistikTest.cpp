@@ -93,11 +93,10 @@ TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
     // The grey is the frame's and the list's background; the number's field and the check
     // box's square keep the style's colours.
     const QColor grau = m.FarbeHintergrund;
-    EXPECT_TRUE(C("Frame1")->autoFillBackground() &&
-                P("Frame1", "palette").value<QPalette>().window() == grau);
-    EXPECT_EQ(P("ListWahl", "palette").value<QPalette>().base(), grau);
+    EXPECT_TRUE(C("Frame1")->autoFillBackground() && C("Frame1")->palette().window() == grau);
+    EXPECT_EQ(C("ListWahl")->palette().base(), grau);
     EXPECT_NE(C("TextZahl")->grab().toImage().pixelColor(C("TextZahl")->width() - 4, 6), grau);
-    EXPECT_NE(P("CheckZZ", "palette").value<QPalette>().base(), grau);
+    EXPECT_NE(C("CheckZZ")->palette().base(), grau);
     EXPECT_EQ(C("Picture1")->size(), QSize(513, 457)); // the charts draw on 7695 × 6855 twips
     Klick(*fenster, "CommandRechnen");
     EXPECT_EQ(fake.prompts.beeps, 1);
