@@ -41,7 +41,6 @@ protected:
             texte << Feld(d, feld)->text();
         return texte.join(QLatin1Char('|'));
     }
-    void Skript(ScriptedWindowOpener::Skript skript) { fake.fenster.skripte.append(skript); }
     bool Neu() { return NeueZiehungEingeben(m, fake.plattform, nullptr); }
 };
 
@@ -64,7 +63,7 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
 {
     fake.clock.heute = QDate(2000, 3, 20);
     m.EingabeModus = S("edit");
-    Skript([&](QDialog &d) {
+    fake.fenster.skripte << [&](QDialog &d) {
         EXPECT_EQ(m.EingabeModus + d.windowTitle(), S("neuZiehbuch - Neuer Eintrag"));
         EXPECT_EQ(Inhalt(d), S("05.03.2000|2000-020||||||||"));
         EXPECT_EQ(d.focusWidget(), Feld(d, "Text10"));
@@ -77,12 +76,12 @@ TEST_F(FormEingabeTest, NewDrawsAreProposedInTurnStoredAsBytesAndEscapeStoresNot
         NeueZahlenTippen(d);
         QTest::keyClick(Feld(d, "TextJoker"), Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
-    });
-    Skript([&](QDialog &d) {
+    };
+    fake.fenster.skripte << [&](QDialog &d) {
         NeueZahlenTippen(d);
         QTest::keyClick(Feld(d, "Text13"), Qt::Key_Escape);
         EXPECT_FALSE(d.isVisible());
-    });
+    };
     EXPECT_TRUE(Neu());
     EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile + NeueZeile);
     EXPECT_EQ(m.AktZiehung, 2);
@@ -95,7 +94,7 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
 {
     m.Ziehungen.append(Ziehungssatz(S("05.03.200002003111726334107123456")));
     Lege("ziehbuch.dat", AlteZeile + NeueZeile);
-    Skript([&](QDialog &d) {
+    fake.fenster.skripte << [&](QDialog &d) {
         EXPECT_EQ(d.windowTitle(), S("Ziehbuch - Eintrag korrigieren"));
         EXPECT_EQ(Inhalt(d), S("01.03.2000|2000-019|01|02|03|04|05|06|45|      "));
         Klick(d, "CommandSave");
@@ -105,7 +104,7 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
         Klick(d, "CommandHelp");
         Klick(d, "CommandSave");
         EXPECT_FALSE(d.isVisible());
-    });
+    };
     EXPECT_TRUE(ZiehungKorrigieren(m, fake.plattform, nullptr));
     EXPECT_EQ(fake.prompts.ablauf, L("Beep|MsgBox: Fehler"));
     EXPECT_EQ(fake.prompts.boxen[0].text, S("Fehler im Joker.\r\n"));
@@ -119,7 +118,7 @@ TEST_F(FormEingabeTest, FailedWriteKeepsArchiveFileAndDialog)
 {
     const auto vorher = m.Ziehungen;
     const QString kopf = S("Die Datei ZIEHBUCH.DAT konnte nicht geschrieben werden.\r\n");
-    Skript([&](QDialog &d) {
+    fake.fenster.skripte << [&](QDialog &d) {
         NeueZahlenTippen(d);
         const auto speichern = [&] {
             Klick(d, "CommandSave");
@@ -131,7 +130,7 @@ TEST_F(FormEingabeTest, FailedWriteKeepsArchiveFileAndDialog)
         };
         // The child process reports by its exit code whether everything stayed as it was.
         EXPECT_EQ(MitSchreibgrenze(AlteZeile.size(), speichern), 0);
-    });
+    };
     EXPECT_TRUE(Neu());
     EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile);
     EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), L("ziehbuch.dat"));
