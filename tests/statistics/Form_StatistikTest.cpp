@@ -87,7 +87,7 @@ protected:
 
 // Nothing selected computes nothing; each entry shows its options with the values they had;
 // help shows the window's topic, then the selected entry's; reopening starts afresh.
-TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
+TEST_F(StatistikFenster, StartValuesOptionsHelpReopeningAndKeysOnTheFreshList)
 {
     EXPECT_TRUE(P("Text1", "readOnly").toBool());
     // The grey is the frame's and the list's background; the number's field and the check
@@ -131,15 +131,10 @@ TEST_F(StatistikFenster, StartValuesOptionsHelpAndReopening)
     Klick(*fenster, "CommandRechnen");
     QTest::keyClick(C("ListWahl"), Qt::Key_Escape);
     EXPECT_FALSE(fenster->isVisible());
-    Oeffnen();
-    ErwarteStartwerte();
-}
-
-// With nothing selected, Down and Home select the first entry and End the last.
-TEST_F(StatistikFenster, KeysOnTheFreshListSelectFromItsEnds)
-{
+    // On each fresh window, Down and Home select the first entry and End the last.
     for (const Qt::Key taste : {Qt::Key_Down, Qt::Key_Home, Qt::Key_End}) {
         Oeffnen();
+        ErwarteStartwerte();
         fenster->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
         QTest::keyClick(QApplication::focusWidget(), taste);
