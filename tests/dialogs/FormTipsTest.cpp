@@ -21,13 +21,12 @@ const QByteArray VierTips = "Zahlentip=01,02,03,04,05,06Eins\r\nJokertip=111111Z
 struct Tips : Umgebung {
     std::unique_ptr<Form_Tips> fenster;
 
-    Form_Tips &Oeffnen(const QByteArray &einstellungen)
+    void Oeffnen(const QByteArray &einstellungen)
     {
         Lege("ziehbuch.ini", einstellungen);
         EXPECT_TRUE(m.IniLesen().ok);
         fenster = std::make_unique<Form_Tips>(m, fake.plattform);
         fenster->show();
-        return *fenster;
     }
     QListWidget *Liste() const { return Kind<QListWidget>(*fenster, "List1"); }
     QStringList Reihen() const
@@ -121,17 +120,17 @@ TEST(FormTips, AnswersGiveTheSentenceOrStoreTheLine)
 
 TEST_F(TipsFenster, ListsEveryTipOncePerOpeningWithNamesInColumn31)
 {
-    Form_Tips &f = Oeffnen(Gemischt);
+    Oeffnen(Gemischt);
     EXPECT_EQ(Reihen(), L("Zahlentip  01,02,03,04,05,06  Alt|Jokertip   123456             Joker "
                           "Eins|Jokertip   999999             Gross"));
     EXPECT_TRUE(Liste()->selectedItems().isEmpty());
     EXPECT_EQ(Liste()->font().family(), S("Courier New")); // keeps the names in one column
-    EXPECT_EQ(Kind(f, "CommandDel")->font().family(), S("MS Sans Serif"));
+    EXPECT_EQ(Kind(*fenster, "CommandDel")->font().family(), S("MS Sans Serif"));
     Klick(*fenster, "CommandHelp");
     EXPECT_EQ(fake.viewer.aufrufe.value(0).kontext, 140);
     Klick(*fenster, "CommandExit");
-    EXPECT_FALSE(f.isVisible());
-    f.show();
+    EXPECT_FALSE(fenster->isVisible());
+    fenster->show();
     EXPECT_EQ(Liste()->count(), 3);
 }
 
