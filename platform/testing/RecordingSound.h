@@ -14,7 +14,7 @@ public:
         int flags;
     };
     QList<Aufruf> aufrufe;
-    // Runs while a sound plays, as events do during a wait.
+    // Runs inside Play: what arrives while a sound plays, such as a close request.
     std::function<void()> waehrendDesKlangs;
 
     void Play(const QString &pfad, int flags) override
