@@ -1,9 +1,10 @@
 #include "Zahlen.h"
 
-#include <QRegularExpression>
 #include <QtGlobal>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <iterator>
 
 double Val(const QString &text)
 {
@@ -76,16 +77,24 @@ struct Dezimal {
 Dezimal runden(double wert, int stellen)
 {
     Dezimal d;
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.14e", std::fabs(wert));
-    // puffer: d.dddddddddddddde[+-]XX
+    // d.dddddddddddddde[+-]XX, the same in every locale.
+    char puffer[32];
+    const char *ende = std::to_chars(std::begin(puffer), std::end(puffer), std::fabs(wert),
+                                     std::chars_format::scientific, 14)
+                           .ptr;
+    const char *e = std::find<const char *>(puffer, ende, 'e');
     QString mantisse;
-    int i = 0;
-    for (; puffer[i] != 'e'; ++i) {
-        if (puffer[i] != '.')
-            mantisse += QLatin1Char(puffer[i]);
+    for (const char *c = puffer; c != e; ++c) {
+        if (*c != '.')
+            mantisse += QLatin1Char(*c);
     }
-    const int exponent = std::atoi(puffer + i + 1);
+    int exponent = 0;
+    if (e != ende) {
+        const bool minus = e[1] == '-';
+        std::from_chars(e + 2, ende, exponent);
+        if (minus)
+            exponent = -exponent;
+    }
     // Digits with the decimal point after position exponent + 1.
     int punkt = exponent + 1;
     if (punkt < 0) {
@@ -116,7 +125,8 @@ Dezimal runden(double wert, int stellen)
     while (d.ganz.startsWith(QLatin1Char('0')))
         d.ganz.remove(0, 1);
     const bool null =
-        d.ganz.isEmpty() && !d.bruch.contains(QRegularExpression(QStringLiteral("[1-9]")));
+        d.ganz.isEmpty() && std::all_of(d.bruch.cbegin(), d.bruch.cend(),
+                                        [](QChar c) { return c == QLatin1Char('0'); });
     d.negativ = wert < 0 && !null;
     return d;
 }

@@ -2,6 +2,11 @@
 #include "Datum.h"
 #include "Testhilfe.h"
 
+#include <algorithm>
+#include <cctype>
+#include <clocale>
+#include <string>
+
 TEST(RechtsBuendig, PadsOrCutsToTheWidth)
 {
     EXPECT_EQ(RechtsBuendig(5, 3) + RechtsBuendig(123, 3) + RechtsBuendig(1234, 3), S("  5123~34"));
@@ -32,6 +37,51 @@ TEST(Zahlen, FormatRoundsHalfAwayFromZeroWithGermanSeparators)
           F{100, "#,###", "100"}, F{1000, "#,###", "1.000"}, F{1234567, "#,###", "1.234.567"}})
         EXPECT_EQ(Format(f.wert, S(f.muster)), S(f.text)) << f.wert << ' ' << f.muster;
 }
+
+// The C library's locale, set for one test and put back after it.
+class InLocale : public ::testing::TestWithParam<const char *> {
+protected:
+    void SetUp() override
+    {
+        if (!std::setlocale(LC_ALL, GetParam()))
+            GTEST_SKIP() << "the locale " << GetParam() << " is not made on this machine";
+    }
+    void TearDown() override { std::setlocale(LC_ALL, m_vorher.c_str()); }
+
+private:
+    const std::string m_vorher = std::setlocale(LC_ALL, nullptr);
+};
+
+TEST_P(InLocale, NumbersAreWrittenAndReadByTheProgramsOwnRules)
+{
+    const char *muster[] = {"0.0", "#.0", "00", " 00", "000", "#,###"};
+    struct Zeile {
+        double wert;
+        const char *texte; // one per pattern
+    };
+    for (const Zeile &z :
+         {Zeile{48.949999999999996, "49,0|49,0|49| 49|049|49"}, Zeile{0.05, "0,1|,1|00| 00|000|"},
+          Zeile{-0.04, "0,0|,0|00| 00|000|"}, Zeile{1000, "1000,0|1000,0|1000| 1000|1000|1.000"},
+          Zeile{1234567, "1234567,0|1234567,0|1234567| 1234567|1234567|1.234.567"},
+          Zeile{32767, "32767,0|32767,0|32767| 32767|32767|32.767"}}) {
+        const QStringList texte = L(z.texte);
+        for (int i = 0; i < texte.size(); ++i)
+            EXPECT_EQ(Format(z.wert, S(muster[i])), texte[i]) << z.wert << " '" << muster[i] << "'";
+    }
+    EXPECT_EQ(RechtsBuendig(-2.5, 5) + RechtsBuendig(1234567.5, 10), S(" -2,5 1234567,5"));
+    EXPECT_EQ(Val(S("2.5")), 2.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zahlen, InLocale,
+                         ::testing::Values("C", "C.UTF-8", "de_DE.UTF-8", "de_AT.UTF-8",
+                                           "de_CH.UTF-8", "en_US.UTF-8", "fr_FR.UTF-8"),
+                         [](const auto &info) {
+                             std::string name = info.param;
+                             name.erase(std::remove_if(name.begin(), name.end(),
+                                                       [](char c) { return !std::isalnum(c); }),
+                                        name.end());
+                             return name;
+                         });
 
 TEST(Datum, AcceptsTheGermanFormsOfARealDate)
 {

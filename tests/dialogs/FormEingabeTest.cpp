@@ -125,7 +125,7 @@ TEST_F(FormEingabeTest, FailedWriteKeepsArchiveFileAndDialog)
             const QString text = fake.prompts.boxen.value(0).text;
             return int(!(d.isVisible() &&
                          Inhalt(d) == S("05.03.2000|2000-020|41|3|33|11|26|17|7|123456") &&
-                         fake.prompts.beeps == 1 && text == kopf + ZuGross &&
+                         fake.prompts.beeps == 1 && text == kopf + ZuGross() &&
                          m.Ziehungen == vorher && m.AktZiehung == 1));
         };
         // The child process reports by its exit code whether everything stayed as it was.

@@ -163,8 +163,8 @@ TEST_F(TipsFenster, FailedWritesKeepFileListAndMemory)
         return MitSchreibgrenze(10, [&] {
             aenderung();
             const QString text = fake.prompts.boxen.last().text;
-            return int(!(fake.prompts.beeps == 1 && text == kopf + ZuGross && Zeilen() == zeilen &&
-                         Reihen() == Tipliste::Reihen(m.IniZeilen)));
+            return int(!(fake.prompts.beeps == 1 && text == kopf + ZuGross() &&
+                         Zeilen() == zeilen && Reihen() == Tipliste::Reihen(m.IniZeilen)));
         });
     };
     fake.prompts.eingaben = {S("02,06,15,17,33,41 Neu")};

@@ -91,5 +91,9 @@ inline void Klick(const QObject &fenster, const char *knopf)
 // Runs `schreiben` in a forked child whose files may grow to at most `bytes` bytes, so that a
 // write fails even for root. Returns the child's exit code, or -1 when it did not exit normally.
 int MitSchreibgrenze(long bytes, const std::function<int()> &schreiben);
-// The system's reason for refusing a write beyond that limit.
-inline const QString ZuGross = qt_error_string(EFBIG);
+// The system's reason for refusing a write beyond that limit, in the language of the locale
+// the test runs in.
+inline QString ZuGross()
+{
+    return qt_error_string(EFBIG);
+}
