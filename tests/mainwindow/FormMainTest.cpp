@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
+#include <array>
 
 namespace {
 
@@ -24,6 +25,33 @@ const QByteArray GewinntMitDrei = "Zahlentip=12,13,14,20,21,22Glueck\r\n";
 QByteArray Inhalt(const QList<Ziehungssatz> &saetze)
 {
     return *Ziehungsdatei::DateiSchreiben(QList<Ziehungssatz>{Ziehungssatz()} + saetze);
+}
+
+// The colours that cover at least 16 pixels of a picture, white first, then the hues around the
+// colour wheel, separated by blanks: what tells the toolbar's pictures apart by what they show.
+QString Farben(const QImage &bild)
+{
+    const char *namen[] = {"rot", "gelb", "grün", "cyan", "blau", "lila"};
+    std::array<int, 7> anzahl{}; // white, then the hues of namen
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            const int ton = c.hsvHue(), naechster = (ton + 30) / 60;
+            if (c.alpha() < 255)
+                continue;
+            if (qMin(qMin(c.red(), c.green()), c.blue()) >= 240)
+                ++anzahl[0];
+            else if (c.hsvSaturationF() >= 0.6 && c.valueF() >= 0.35 &&
+                     qAbs(ton - 60 * naechster) <= 20)
+                ++anzahl[1 + naechster % 6];
+        }
+    }
+    QStringList farben;
+    for (int i = 0; i < 7; ++i) {
+        if (anzahl[i] >= 16)
+            farben << (i == 0 ? S("weiß") : S(namen[i - 1]));
+    }
+    return farben.join(QLatin1Char(' '));
 }
 
 // The main window on a temporary program folder, with every platform service faked.
@@ -203,9 +231,14 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     const QToolBar *leiste = Teil<QToolBar>("Toolbar1");
     EXPECT_FALSE(leiste->isMovable() || leiste->isFloatable());
     EXPECT_EQ(leiste->height(), 44);
-    const QStringList knoepfe = L("Eingabe:neue Zahlen eingeben|Edit:die Zahlen korrigieren|"
-                                  "Tips:Tipverwaltung||Statistik:Statistik||Hilfe:Hilfe|"
-                                  "Exit:Programm beenden");
+    // Each with the colours of its picture: blank white pages; white pages written in blue; a red
+    // note pad with white pages; four coloured bars; a purple book with a yellow question mark and
+    // white pages; a green door with a cyan arrow.
+    const QStringList knoepfe =
+        L("Eingabe:neue Zahlen eingeben:weiß|"
+          "Edit:die Zahlen korrigieren:weiß blau|Tips:Tipverwaltung:weiß rot||"
+          "Statistik:Statistik:rot gelb grün blau||"
+          "Hilfe:Hilfe:weiß gelb lila|Exit:Programm beenden:grün cyan");
     const QList<QAction *> aktionen = leiste->actions();
     ASSERT_EQ(aktionen.size(), knoepfe.size());
     // Six pictures: none missing or blank, no two alike.
@@ -214,12 +247,15 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     QList<QImage> bilder{QImage(), leer};
     for (int i = 0; i < aktionen.size(); ++i) {
         QAction *a = aktionen[i];
-        EXPECT_EQ(a->isSeparator() ? QString() : a->objectName() + S(":") + a->toolTip(),
+        const QImage bild = a->icon().pixmap(32).toImage();
+        EXPECT_EQ(a->isSeparator()
+                      ? QString()
+                      : a->objectName() + S(":") + a->toolTip() + S(":") + Farben(bild),
                   knoepfe[i]);
         if (a->isSeparator())
             continue;
-        EXPECT_FALSE(bilder.contains(a->icon().pixmap(32).toImage())) << i;
-        bilder << a->icon().pixmap(32).toImage();
+        EXPECT_FALSE(bilder.contains(bild)) << i;
+        bilder << bild;
         EXPECT_EQ(leiste->widgetForAction(a)->size(), QSize(39, 38));
         QTest::mouseClick(leiste->widgetForAction(a), Qt::LeftButton);
     }
