@@ -4,6 +4,7 @@
 #include "Ziehungsdatei.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -164,11 +165,9 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     EXPECT_EQ(Klaenge("kugel-2.wav"), 1) << "the About box redraws";
     form.CommandPrev_Click();
     EXPECT_EQ(Klaenge("kugel-2.wav"), 2);
-    // The name is fitted below 0.8 of its label's width, measured in the window's font.
-    const QFontMetricsF masz(form.font());
-    EXPECT_EQ(form.GewinnSpalten()[0].split(S("\r\n")).at(1),
-              Tipcheck::NamePassen(S("J: Ein sehr langer Name fuer einen Tip"), 0.8 * 153,
-                                   [&](const QString &t) { return masz.horizontalAdvance(t); }));
+    // The name is fitted below 0.8 of its label's width, measured in the window's font: 120.86
+    // pixels, and 126.97 with its next letter (widths as in the next test).
+    EXPECT_EQ(form.GewinnSpalten()[0].split(S("\r\n")).at(1), S("J: Ein sehr langer Nam..."));
 
     // Go to redraws only for an answer that lands.
     fake.prompts.eingaben = L("32.01.2001|2001-004");
@@ -179,6 +178,34 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     form.MenDGoto_Click();
     EXPECT_EQ(Text("LabelNr"), S("#3"));
     EXPECT_EQ(Klaenge("kugel-2.wav"), 3);
+}
+
+// Tip names are fitted to 0.8 of their label's 153 pixels, 122.4 pixels, measured in the window's
+// font, "MS Sans Serif" 8.25 points, which is Liberation Sans at 11 pixels here. Widths are the
+// font's advances and kerning at that size, each to 1/64 pixel; "..." is 9.14 pixels.
+TEST_F(Hauptfenster, TipNamesAreFittedToTheLimitInTheWindowsFont)
+{
+    const std::pair<const char *, const char *> faelle[] = {
+        // 122.13 pixels: whole, though with "..." it would not fit
+        {"Jokertip=654321Kollegen und Samstag", "J: Kollegen und Samstag"},
+        // one letter more, 127.63: cut to 119.05 pixels; with its "a" it would be 125.16
+        {"Jokertip=654321Kollegen und Samstags", "J: Kollegen und Samst..."},
+        // the widest letter, 10.38 pixels: nine and "..." make 113.5 pixels, ten 123.88
+        {"Jokertip=654321WWWWWWWWWWWW", "J: WWWWWWWWW..."},
+        // the other prefix: 122.08 pixels with "...", and 128.19 with its next letter
+        {"Zahlentip=01,02,04,20,21,22Ein sehr langer Name fuer einen Tip",
+         "Z: Ein sehr langer Nam..."}};
+    QByteArray tips;
+    QString namen = S("TIPNAME\r\n");
+    for (const auto &[zeile, name] : faelle) {
+        tips += QByteArray(zeile) + "\r\n";
+        namen += S(name) + S("\r\n");
+    }
+    Zeigen(Drei, tips);
+    const QFontInfo schrift(form.font());
+    ASSERT_EQ(schrift.family() + S(" %1").arg(schrift.pixelSize()), S("Liberation Sans 11"));
+    form.CommandPrev_Click(); // every tip wins on the second draw
+    EXPECT_EQ(form.GewinnSpalten()[0], namen);
 }
 
 TEST_F(Hauptfenster, ButtonsAndKeysStepWhereverTheFocusIsAndBeepAtTheEndsAndF10ShowsTheExport)
