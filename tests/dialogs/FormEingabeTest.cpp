@@ -1,8 +1,8 @@
+#include "Dateireste.h"
 #include "Eingabebefehle.h"
 #include "Form_Eingabe.h"
 #include "Testhilfe.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QTest>
 
@@ -114,26 +114,32 @@ TEST_F(FormEingabeTest, CorrectingADrawWithoutJokerNeedsSixDigitsThenWritesInPla
               QByteArray::fromHex("ebfcfeecfefdfcfbfaf9f8ffff9c") + "\r\n" + NeueZeile);
 }
 
+// Also where the file system has no unnamed files, so that the save writes into a named one.
 TEST_F(FormEingabeTest, FailedWriteKeepsArchiveFileAndDialog)
 {
     const auto vorher = m.Ziehungen;
     const QString kopf = S("Die Datei ZIEHBUCH.DAT konnte nicht geschrieben werden.\r\n");
-    fake.fenster.skripte << [&](QDialog &d) {
-        NeueZahlenTippen(d);
-        const auto speichern = [&] {
-            Klick(d, "CommandSave");
-            const QString text = fake.prompts.boxen.value(0).text;
-            return int(!(d.isVisible() &&
-                         Inhalt(d) == S("05.03.2000|2000-020|41|3|33|11|26|17|7|123456") &&
-                         fake.prompts.beeps == 1 && text == kopf + ZuGross() &&
-                         m.Ziehungen == vorher && m.AktZiehung == 1));
+    for (const bool benannt : {false, true}) {
+        SCOPED_TRACE(benannt ? "named temporary file" : "unnamed temporary file");
+        const OhneUnbenannteDateien schalter(benannt);
+        fake.fenster.skripte << [&](QDialog &d) {
+            NeueZahlenTippen(d);
+            const auto speichern = [&] {
+                Klick(d, "CommandSave");
+                const QString text = fake.prompts.boxen.value(0).text;
+                return int(!(d.isVisible() &&
+                             Inhalt(d) == S("05.03.2000|2000-020|41|3|33|11|26|17|7|123456") &&
+                             fake.prompts.beeps == 1 && text == kopf + ZuGross() &&
+                             m.Ziehungen == vorher && m.AktZiehung == 1 &&
+                             Reste(ordner.Pfad()) == L("ziehbuch.dat")));
+            };
+            // The child process reports by its exit code whether everything stayed as it was.
+            EXPECT_EQ(MitSchreibgrenze(AlteZeile.size(), speichern), 0);
         };
-        // The child process reports by its exit code whether everything stayed as it was.
-        EXPECT_EQ(MitSchreibgrenze(AlteZeile.size(), speichern), 0);
-    };
-    EXPECT_TRUE(Neu());
-    EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile);
-    EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), L("ziehbuch.dat"));
+        EXPECT_TRUE(Neu());
+        EXPECT_EQ(Datei("ziehbuch.dat"), AlteZeile);
+        EXPECT_EQ(Reste(ordner.Pfad()), L("ziehbuch.dat"));
+    }
 }
 
 } // namespace

@@ -1,8 +1,8 @@
+#include "Dateireste.h"
 #include "Form_Tips.h"
 #include "Testhilfe.h"
 #include "Tipliste.h"
 
-#include <QDir>
 #include <QListWidget>
 #include <functional>
 #include <memory>
@@ -164,14 +164,19 @@ TEST_F(TipsFenster, FailedWritesKeepFileListAndMemory)
             aenderung();
             const QString text = fake.prompts.boxen.last().text;
             return int(!(fake.prompts.beeps == 1 && text == kopf + ZuGross() &&
-                         Zeilen() == zeilen && Reihen() == Tipliste::Reihen(m.IniZeilen)));
+                         Zeilen() == zeilen && Reihen() == Tipliste::Reihen(m.IniZeilen) &&
+                         Reste(ordner.Pfad()) == QStringList{S("ziehbuch.ini")}));
         });
     };
     fake.prompts.eingaben = {S("02,06,15,17,33,41 Neu")};
-    EXPECT_EQ(scheitert([&] { Klick(*fenster, "CommandNeu0"); }), 0);
-    EXPECT_EQ(scheitert([&] { Loeschen(2); }), 0);
+    // Also where the file system has no unnamed files, so that the save writes into a named one.
+    for (const bool benannt : {false, true}) {
+        const OhneUnbenannteDateien schalter(benannt);
+        EXPECT_EQ(scheitert([&] { Klick(*fenster, "CommandNeu0"); }), 0) << benannt;
+        EXPECT_EQ(scheitert([&] { Loeschen(2); }), 0) << benannt;
+        EXPECT_EQ(Reste(ordner.Pfad()), QStringList{S("ziehbuch.ini")}) << benannt;
+    }
     EXPECT_EQ(Datei("ziehbuch.ini"), VierTips);
-    EXPECT_EQ(QDir(ordner.Pfad()).entryList(QDir::Files), QStringList{S("ziehbuch.ini")});
 }
 
 } // namespace

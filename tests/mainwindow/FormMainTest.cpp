@@ -4,6 +4,7 @@
 #include "Ziehungsdatei.h"
 
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
+#include <array>
 
 namespace {
 
@@ -24,6 +26,33 @@ const QByteArray GewinntMitDrei = "Zahlentip=12,13,14,20,21,22Glueck\r\n";
 QByteArray Inhalt(const QList<Ziehungssatz> &saetze)
 {
     return *Ziehungsdatei::DateiSchreiben(QList<Ziehungssatz>{Ziehungssatz()} + saetze);
+}
+
+// The colours that cover at least 16 pixels of a picture, white first, then the hues around the
+// colour wheel, separated by blanks: what tells the toolbar's pictures apart by what they show.
+QString Farben(const QImage &bild)
+{
+    const char *namen[] = {"rot", "gelb", "grün", "cyan", "blau", "lila"};
+    std::array<int, 7> anzahl{}; // white, then the hues of namen
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            const int ton = c.hsvHue(), naechster = (ton + 30) / 60;
+            if (c.alpha() < 255)
+                continue;
+            if (qMin(qMin(c.red(), c.green()), c.blue()) >= 240)
+                ++anzahl[0];
+            else if (c.hsvSaturationF() >= 0.6 && c.valueF() >= 0.35 &&
+                     qAbs(ton - 60 * naechster) <= 20)
+                ++anzahl[1 + naechster % 6];
+        }
+    }
+    QStringList farben;
+    for (int i = 0; i < 7; ++i) {
+        if (anzahl[i] >= 16)
+            farben << (i == 0 ? S("weiß") : S(namen[i - 1]));
+    }
+    return farben.join(QLatin1Char(' '));
 }
 
 // The main window on a temporary program folder, with every platform service faked.
@@ -136,11 +165,9 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     EXPECT_EQ(Klaenge("kugel-2.wav"), 1) << "the About box redraws";
     form.CommandPrev_Click();
     EXPECT_EQ(Klaenge("kugel-2.wav"), 2);
-    // The name is fitted below 0.8 of its label's width, measured in the window's font.
-    const QFontMetricsF masz(form.font());
-    EXPECT_EQ(form.GewinnSpalten()[0].split(S("\r\n")).at(1),
-              Tipcheck::NamePassen(S("J: Ein sehr langer Name fuer einen Tip"), 0.8 * 153,
-                                   [&](const QString &t) { return masz.horizontalAdvance(t); }));
+    // The name is fitted below 0.8 of its label's width, measured in the window's font: 120.86
+    // pixels, and 126.97 with its next letter (widths as in the next test).
+    EXPECT_EQ(form.GewinnSpalten()[0].split(S("\r\n")).at(1), S("J: Ein sehr langer Nam..."));
 
     // Go to redraws only for an answer that lands.
     fake.prompts.eingaben = L("32.01.2001|2001-004");
@@ -151,6 +178,34 @@ TEST_F(Hauptfenster, WinsAreShownWithTheirSoundOrABeepAndNamesFittedAndGoToRedra
     form.MenDGoto_Click();
     EXPECT_EQ(Text("LabelNr"), S("#3"));
     EXPECT_EQ(Klaenge("kugel-2.wav"), 3);
+}
+
+// Tip names are fitted to 0.8 of their label's 153 pixels, 122.4 pixels, measured in the window's
+// font, "MS Sans Serif" 8.25 points, which is Liberation Sans at 11 pixels here. Widths are the
+// font's advances and kerning at that size, each to 1/64 pixel; "..." is 9.14 pixels.
+TEST_F(Hauptfenster, TipNamesAreFittedToTheLimitInTheWindowsFont)
+{
+    const std::pair<const char *, const char *> faelle[] = {
+        // 122.13 pixels: whole, though with "..." it would not fit
+        {"Jokertip=654321Kollegen und Samstag", "J: Kollegen und Samstag"},
+        // one letter more, 127.63: cut to 119.05 pixels; with its "a" it would be 125.16
+        {"Jokertip=654321Kollegen und Samstags", "J: Kollegen und Samst..."},
+        // the widest letter, 10.38 pixels: nine and "..." make 113.5 pixels, ten 123.88
+        {"Jokertip=654321WWWWWWWWWWWW", "J: WWWWWWWWW..."},
+        // the other prefix: 122.08 pixels with "...", and 128.19 with its next letter
+        {"Zahlentip=01,02,04,20,21,22Ein sehr langer Name fuer einen Tip",
+         "Z: Ein sehr langer Nam..."}};
+    QByteArray tips;
+    QString namen = S("TIPNAME\r\n");
+    for (const auto &[zeile, name] : faelle) {
+        tips += QByteArray(zeile) + "\r\n";
+        namen += S(name) + S("\r\n");
+    }
+    Zeigen(Drei, tips);
+    const QFontInfo schrift(form.font());
+    ASSERT_EQ(schrift.family() + S(" %1").arg(schrift.pixelSize()), S("Liberation Sans 11"));
+    form.CommandPrev_Click(); // every tip wins on the second draw
+    EXPECT_EQ(form.GewinnSpalten()[0], namen);
 }
 
 TEST_F(Hauptfenster, ButtonsAndKeysStepWhereverTheFocusIsAndBeepAtTheEndsAndF10ShowsTheExport)
@@ -203,9 +258,14 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     const QToolBar *leiste = Teil<QToolBar>("Toolbar1");
     EXPECT_FALSE(leiste->isMovable() || leiste->isFloatable());
     EXPECT_EQ(leiste->height(), 44);
-    const QStringList knoepfe = L("Eingabe:neue Zahlen eingeben|Edit:die Zahlen korrigieren|"
-                                  "Tips:Tipverwaltung||Statistik:Statistik||Hilfe:Hilfe|"
-                                  "Exit:Programm beenden");
+    // Each with the colours of its picture: blank white pages; white pages written in blue; a red
+    // note pad with white pages; four coloured bars; a purple book with a yellow question mark and
+    // white pages; a green door with a cyan arrow.
+    const QStringList knoepfe =
+        L("Eingabe:neue Zahlen eingeben:weiß|"
+          "Edit:die Zahlen korrigieren:weiß blau|Tips:Tipverwaltung:weiß rot||"
+          "Statistik:Statistik:rot gelb grün blau||"
+          "Hilfe:Hilfe:weiß gelb lila|Exit:Programm beenden:grün cyan");
     const QList<QAction *> aktionen = leiste->actions();
     ASSERT_EQ(aktionen.size(), knoepfe.size());
     // Six pictures: none missing or blank, no two alike.
@@ -214,12 +274,15 @@ TEST_F(Hauptfenster, ToolbarButtonsShowTheirPictureAndTipAndRunTheirCommand)
     QList<QImage> bilder{QImage(), leer};
     for (int i = 0; i < aktionen.size(); ++i) {
         QAction *a = aktionen[i];
-        EXPECT_EQ(a->isSeparator() ? QString() : a->objectName() + S(":") + a->toolTip(),
+        const QImage bild = a->icon().pixmap(32).toImage();
+        EXPECT_EQ(a->isSeparator()
+                      ? QString()
+                      : a->objectName() + S(":") + a->toolTip() + S(":") + Farben(bild),
                   knoepfe[i]);
         if (a->isSeparator())
             continue;
-        EXPECT_FALSE(bilder.contains(a->icon().pixmap(32).toImage())) << i;
-        bilder << a->icon().pixmap(32).toImage();
+        EXPECT_FALSE(bilder.contains(bild)) << i;
+        bilder << bild;
         EXPECT_EQ(leiste->widgetForAction(a)->size(), QSize(39, 38));
         QTest::mouseClick(leiste->widgetForAction(a), Qt::LeftButton);
     }
