@@ -21,9 +21,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The output thread hands the server a slice at a time and keeps between one
-// and two slices short of `Vorlauf` ahead of the speaker: never so much that a
-// write waits for the server, so that a newer sound is noticed within a slice.
+// The output thread hands the server a slice at a time and keeps between
+// `Vorlauf` less a slice and `Vorlauf` ahead of the speaker: never so much that
+// a write waits for the server, so that a newer sound is noticed within a slice.
 constexpr pa_usec_t Scheibe = 25'000;
 constexpr pa_usec_t Vorlauf = 150'000;
 // The server's buffer for the stream, roomier than what is kept in it.
@@ -170,8 +170,8 @@ struct PulseSoundPlayer::Zustand {
 };
 
 // Reads and writes the sound slice by slice, then waits until it is played.
-// On a newer sound it returns at once and keeps
-// the stream, whose rest the next sound drops; on a fault it closes it.
+// On a newer sound it returns at once and keeps the stream, whose rest the
+// next sound drops; on a fault it closes it.
 void PulseSoundPlayer::Zustand::Abspielen(const Auftrag &auftrag, Strom &strom)
 {
     const Klang &klang = auftrag.klang;
