@@ -5,17 +5,35 @@
 #include "Ziehungsdatei.h"
 
 #include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
 std::optional<QByteArray> dateiLesen(const QString &pfad, QString *grund)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        *grund = datei.errorString();
+    // A FIFO or a device named like the file would hold the start, or never
+    // end: only a regular file is read, and opening it does not wait.
+    const int fd = ::open(QFile::encodeName(pfad).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    const bool regulaer = fd >= 0 && ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    QFile datei;
+    if (regulaer) {
+        datei.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+        return datei.readAll();
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (fd >= 0 && !S_ISDIR(info.st_mode)) {
+        *grund = QStringLiteral("Sie ist keine gewöhnliche Datei.");
         return std::nullopt;
     }
-    return datei.readAll();
+    // The reasons of the system, and of Qt for a folder.
+    datei.setFileName(pfad);
+    datei.open(QIODevice::ReadOnly);
+    *grund = datei.errorString();
+    return std::nullopt;
 }
 
 } // namespace

@@ -3,21 +3,94 @@
 #include "Klang.h"
 
 #include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <fcntl.h>
 #include <mutex>
 #include <optional>
 #include <pulse/simple.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
+using namespace std::chrono;
 using namespace std::chrono_literals;
 
 namespace {
 
+// The output thread hands the server a slice at a time and keeps between
+// `Vorlauf` less a slice and `Vorlauf` ahead of the speaker: never so much that
+// a write waits for the server, so that a newer sound is noticed within a slice.
+constexpr pa_usec_t Scheibe = 25'000;
+constexpr pa_usec_t Vorlauf = 150'000;
+// The server's buffer for the stream, roomier than what is kept in it.
+constexpr pa_usec_t Puffer = 300'000;
+
+// An open file, closed with its owner.
+class Datei {
+public:
+    explicit Datei(int fd)
+        : m_fd(fd)
+    {
+    }
+    Datei(Datei &&andere) noexcept
+        : m_fd(std::exchange(andere.m_fd, -1))
+    {
+    }
+    Datei &operator=(Datei &&andere) noexcept
+    {
+        std::swap(m_fd, andere.m_fd);
+        return *this;
+    }
+    ~Datei()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    int fd() const { return m_fd; }
+
+    // Up to `laenge` bytes from `pos`; fewer at the end, none on an error.
+    QByteArray Lesen(qint64 pos, int laenge) const
+    {
+        QByteArray daten(laenge, Qt::Uninitialized);
+        ssize_t gelesen;
+        do
+            gelesen = ::pread(m_fd, daten.data(), size_t(laenge), off_t(pos));
+        while (gelesen < 0 && errno == EINTR);
+        daten.resize(gelesen > 0 ? qsizetype(gelesen) : 0);
+        return daten;
+    }
+
+private:
+    int m_fd;
+};
+
+// Only a regular file, or a link to one, is opened: a FIFO or a device could
+// block the opening or the reading, or never end.
+std::optional<Datei> Oeffnen(const QString &pfad, qint64 *groesse)
+{
+    const QByteArray name = QFile::encodeName(pfad);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    Datei datei(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    // It may have been replaced in between.
+    if (datei.fd() < 0 || ::fstat(datei.fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    *groesse = info.st_size;
+    return datei;
+}
+
 struct Auftrag {
     Klang klang;
+    Datei datei;
     quint64 nummer;
 };
 
+// The server takes every format as it is but 64-bit float, which is converted.
 pa_sample_format_t PulseFormat(Klang::Format format)
 {
     switch (format) {
@@ -25,16 +98,40 @@ pa_sample_format_t PulseFormat(Klang::Format format)
         return PA_SAMPLE_U8;
     case Klang::Format::S16:
         return PA_SAMPLE_S16LE;
+    case Klang::Format::S24:
+        return PA_SAMPLE_S24LE;
     case Klang::Format::S32:
         return PA_SAMPLE_S32LE;
     case Klang::Format::Float32:
+    case Klang::Format::Float64:
         return PA_SAMPLE_FLOAT32LE;
+    case Klang::Format::ALaw:
+        return PA_SAMPLE_ALAW;
+    case Klang::Format::MuLaw:
+        return PA_SAMPLE_ULAW;
     }
     return PA_SAMPLE_INVALID;
 }
 
+QByteArray AlsFloat32(const QByteArray &doubles)
+{
+    QByteArray floats(doubles.size() / 2, Qt::Uninitialized);
+    for (qsizetype i = 0; i < floats.size() / 4; ++i) {
+        const double wert = qFromLittleEndian<double>(doubles.constData() + 8 * i);
+        qToLittleEndian(float(std::clamp(wert, -1.0, 1.0)), floats.data() + 4 * i);
+    }
+    return floats;
+}
+
 struct Freigabe {
     void operator()(pa_simple *strom) const { pa_simple_free(strom); }
+};
+
+// A stream to the server, kept from one sound to the next of the same format.
+struct Strom {
+    std::unique_ptr<pa_simple, Freigabe> p;
+    pa_sample_spec spec{};
+    pa_channel_map belegung{};
 };
 
 } // namespace
@@ -47,8 +144,11 @@ struct PulseSoundPlayer::Zustand {
     std::optional<Auftrag> naechster;
     quint64 gegeben = 0;  // the number of the last call to Play
     quint64 erledigt = 0; // the number of the last sound played or stopped
-    bool ende = false;
-    bool beendet = false; // the output thread has left its loop
+    bool spielt = false;  // the output thread is at a sound
+    // The latest the last sound given ends: its length and a second.
+    steady_clock::time_point frist = steady_clock::now();
+    bool abbrechen = false; // the player goes
+    bool beendet = false;   // the output thread has left its loop
     const QByteArray server;
 
     explicit Zustand(QByteArray s)
@@ -56,61 +156,115 @@ struct PulseSoundPlayer::Zustand {
     {
     }
 
-    // Whether the sound of this number is to stop: a newer call came, or the player goes.
-    bool Abgeloest(quint64 nummer)
+    // Waits for `dauer`, or less when the sound of this number is to stop: a
+    // newer call came, or the player goes. Returns whether it is to stop.
+    bool Warten(quint64 nummer, microseconds dauer)
     {
-        const std::lock_guard sperre(mutex);
-        return ende || gegeben != nummer;
+        std::unique_lock sperre(mutex);
+        return geaendert.wait_for(sperre, dauer,
+                                  [this, nummer] { return abbrechen || gegeben != nummer; });
     }
 
-    void Abspielen(const Auftrag &auftrag);
+    void Abspielen(const Auftrag &auftrag, Strom &strom);
     void Arbeiten();
 };
 
-// Writes the sound in slices of 50 ms, so that a newer sound stops it soon;
-// the server's buffer is kept at 200 ms for the same reason.
-void PulseSoundPlayer::Zustand::Abspielen(const Auftrag &auftrag)
+// Reads and writes the sound slice by slice, then waits until it is played.
+// On a newer sound it returns at once and keeps the stream, whose rest the
+// next sound drops; on a fault it closes it.
+void PulseSoundPlayer::Zustand::Abspielen(const Auftrag &auftrag, Strom &strom)
 {
     const Klang &klang = auftrag.klang;
     const pa_sample_spec spec{PulseFormat(klang.format), klang.rate, quint8(klang.kanaele)};
-    const uint32_t standard = uint32_t(-1);
-    const pa_buffer_attr puffer{standard, uint32_t(pa_usec_to_bytes(200'000, &spec)), standard,
-                                standard, standard};
     int fehler = 0;
-    const std::unique_ptr<pa_simple, Freigabe> strom(
-        pa_simple_new(server.isEmpty() ? nullptr : server.constData(), "Ziehbuch",
-                      PA_STREAM_PLAYBACK, nullptr, "Klang", &spec, nullptr, &puffer, &fehler));
-    if (!strom)
+    if (strom.p && (!pa_sample_spec_equal(&strom.spec, &spec) ||
+                    !pa_channel_map_equal(&strom.belegung, &klang.belegung)))
+        strom.p.reset();
+    if (strom.p) {
+        if (pa_simple_flush(strom.p.get(), &fehler) < 0)
+            strom.p.reset();
+    }
+    if (!strom.p) {
+        const uint32_t standard = uint32_t(-1);
+        // No prebuffering: a sound plays from its first slice on.
+        const pa_buffer_attr puffer{standard, uint32_t(pa_usec_to_bytes(Puffer, &spec)), 0,
+                                    standard, standard};
+        strom.p.reset(pa_simple_new(server.isEmpty() ? nullptr : server.constData(), "Ziehbuch",
+                                    PA_STREAM_PLAYBACK, nullptr, "Klang", &spec, &klang.belegung,
+                                    &puffer, &fehler));
+        strom.spec = spec;
+        strom.belegung = klang.belegung;
+    }
+    if (!strom.p)
         return;
-    const qsizetype scheibe = qsizetype(pa_usec_to_bytes(50'000, &spec));
-    for (qsizetype pos = 0; pos < klang.samples.size(); pos += scheibe) {
-        if (Abgeloest(auftrag.nummer)) {
-            pa_simple_flush(strom.get(), &fehler);
+
+    const int frame = klang.BytesProFrame();
+    const qint64 scheibe = qMax<qint64>(1, qint64(klang.rate) * Scheibe / 1'000'000) * frame;
+    for (qint64 pos = 0; pos < klang.laenge;) {
+        const pa_usec_t voraus = pa_simple_get_latency(strom.p.get(), &fehler);
+        if (voraus == pa_usec_t(-1)) {
+            strom.p.reset();
             return;
         }
-        const char *stueck = klang.samples.constData() + pos;
-        const size_t laenge = size_t(qMin(scheibe, klang.samples.size() - pos));
-        if (pa_simple_write(strom.get(), stueck, laenge, &fehler) < 0)
+        if (voraus + Scheibe > Vorlauf) {
+            if (Warten(auftrag.nummer, microseconds(voraus + Scheibe - Vorlauf)))
+                return;
+            continue;
+        }
+        QByteArray daten =
+            auftrag.datei.Lesen(klang.anfang + pos, int(qMin(scheibe, klang.laenge - pos)));
+        // A file cut while it plays ends there.
+        daten.chop(daten.size() % frame);
+        if (daten.isEmpty())
+            break;
+        pos += daten.size();
+        if (klang.format == Klang::Format::Float64)
+            daten = AlsFloat32(daten);
+        if (pa_simple_write(strom.p.get(), daten.constData(), size_t(daten.size()), &fehler) < 0) {
+            strom.p.reset();
+            return;
+        }
+    }
+    // Until the speaker has played what the server holds; a sink that has not
+    // started yet holds it longer.
+    for (;;) {
+        const pa_usec_t rest = pa_simple_get_latency(strom.p.get(), &fehler);
+        if (rest == pa_usec_t(-1)) {
+            strom.p.reset();
+            return;
+        }
+        if (rest < 1000 || Warten(auftrag.nummer, microseconds(qMin(rest, Scheibe))))
             return;
     }
-    pa_simple_drain(strom.get(), &fehler);
 }
 
 void PulseSoundPlayer::Zustand::Arbeiten()
 {
+    Strom strom;
     std::unique_lock sperre(mutex);
     for (;;) {
-        geaendert.wait(sperre, [this] { return naechster || ende; });
-        if (ende)
+        geaendert.wait(sperre, [this] { return naechster || abbrechen; });
+        if (abbrechen)
             break;
         const Auftrag auftrag = std::move(*naechster);
         naechster.reset();
+        spielt = true;
         sperre.unlock();
-        Abspielen(auftrag);
+        Abspielen(auftrag, strom);
         sperre.lock();
+        spielt = false;
         erledigt = auftrag.nummer;
         geaendert.notify_all();
+        if (!naechster) {
+            // Played out, or stopped by a call that plays nothing.
+            sperre.unlock();
+            strom.p.reset();
+            sperre.lock();
+        }
     }
+    sperre.unlock();
+    strom.p.reset();
+    sperre.lock();
     beendet = true;
     geaendert.notify_all();
 }
@@ -121,16 +275,18 @@ PulseSoundPlayer::PulseSoundPlayer(QByteArray server)
 {
 }
 
-// A server that does not answer keeps the output thread; the program ends
-// without it.
 PulseSoundPlayer::~PulseSoundPlayer()
 {
-    std::unique_lock sperre(m_zustand->mutex);
-    m_zustand->ende = true;
-    m_zustand->naechster.reset();
-    m_zustand->geaendert.notify_all();
-    const bool beendet =
-        m_zustand->geaendert.wait_for(sperre, 1s, [this] { return m_zustand->beendet; });
+    Zustand &z = *m_zustand;
+    std::unique_lock sperre(z.mutex);
+    z.geaendert.wait_until(sperre, z.frist, [&z] { return !z.naechster && !z.spielt; });
+    z.abbrechen = true;
+    z.naechster.reset();
+    z.geaendert.notify_all();
+    // A server that does not answer keeps the output thread; the program ends
+    // without it.
+    const bool beendet = z.geaendert.wait_until(
+        sperre, std::max(z.frist, steady_clock::now()) + 100ms, [&z] { return z.beendet; });
     sperre.unlock();
     if (beendet)
         m_ausgabe.join();
@@ -140,23 +296,26 @@ PulseSoundPlayer::~PulseSoundPlayer()
 
 void PulseSoundPlayer::Play(const QString &pfad, int flags)
 {
-    QFile datei(pfad);
+    qint64 groesse = 0;
+    std::optional<Datei> datei = Oeffnen(pfad, &groesse);
     std::optional<Klang> klang;
-    if (datei.open(QIODevice::ReadOnly))
-        klang = KlangLesen(datei.readAll());
+    if (datei) {
+        klang = KlangLesen(groesse,
+                           [&datei](qint64 pos, int laenge) { return datei->Lesen(pos, laenge); });
+    }
 
-    std::unique_lock sperre(m_zustand->mutex);
+    Zustand &z = *m_zustand;
+    std::unique_lock sperre(z.mutex);
     // Every call stops the sound playing, even one that plays nothing.
-    const quint64 nummer = ++m_zustand->gegeben;
-    m_zustand->naechster.reset();
+    const quint64 nummer = ++z.gegeben;
+    z.naechster.reset();
+    z.geaendert.notify_all();
+    z.frist = steady_clock::now();
     if (!klang)
         return;
-    const auto ende = std::chrono::steady_clock::now() +
-                      std::chrono::milliseconds(qMin<qint64>(klang->Dauer(), 10 * 60 * 1000)) + 1s;
-    m_zustand->naechster = Auftrag{std::move(*klang), nummer};
-    m_zustand->geaendert.notify_all();
+    z.frist += milliseconds(qMin<qint64>(klang->Dauer(), 10 * 60 * 1000)) + 1s;
+    z.naechster = Auftrag{std::move(*klang), std::move(*datei), nummer};
     if (flags & Sofort)
         return;
-    m_zustand->geaendert.wait_until(sperre, ende,
-                                    [this, nummer] { return m_zustand->erledigt >= nummer; });
+    z.geaendert.wait_until(sperre, z.frist, [&z, nummer] { return z.erledigt >= nummer; });
 }
